@@ -1,0 +1,147 @@
+#include "MainWindow_win.h"
+
+namespace corvella {
+
+namespace {
+
+constexpr char kClassName[] = "CorvellaMainWindow";
+
+}  // namespace
+
+COLORREF ColourFromOle(int32_t colour) {
+    auto bits = static_cast<uint32_t>(colour);
+    if (bits & 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
+    return static_cast<COLORREF>(bits & 0x00FFFFFFu);
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (background_) DeleteObject(background_);
+}
+
+bool MainWindow::Create(HINSTANCE instance, const char* title) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &MainWindow::WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = kClassName;
+    RegisterClassExA(&wc);
+    hwnd_ = CreateWindowExA(WS_EX_APPWINDOW, kClassName, title,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                            0, 0, 200, 400, nullptr, nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+void MainWindow::Show(int showCommand) {
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_ERASEBKGND:
+            if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+            break;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::OnClose() {
+    if (onCloseRequest) onCloseRequest();
+    DestroyWindow(hwnd_);
+}
+
+bool MainWindow::OnEraseBackground(HDC dc) {
+    if (!background_) return false;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, background_);
+    return true;
+}
+
+RECT MainWindow::PixelRect() const {
+    RECT r{};
+    if (hwnd_) GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+Placement MainWindow::CurrentPlacement() const {
+    RECT r = PixelRect();
+    if (EqualRect(&r, &setPixels_)) return setTwips_;
+    int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
+    return Placement{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
+}
+
+void MainWindow::Place(const Placement& twips) {
+    int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
+    SetWindowPos(hwnd_, nullptr, twips.left / tx, twips.top / ty, twips.width / tx,
+                 twips.height / ty, SWP_NOZORDER | SWP_NOACTIVATE);
+    setTwips_ = twips;
+    setPixels_ = PixelRect();
+}
+
+void MainWindow::SetLeft(int32_t twips) {
+    Placement p = CurrentPlacement();
+    p.left = twips;
+    Place(p);
+}
+
+void MainWindow::SetTop(int32_t twips) {
+    Placement p = CurrentPlacement();
+    p.top = twips;
+    Place(p);
+}
+
+void MainWindow::SetWidth(int32_t twips) {
+    Placement p = CurrentPlacement();
+    p.width = twips;
+    Place(p);
+}
+
+void MainWindow::SetHeight(int32_t twips) {
+    Placement p = CurrentPlacement();
+    p.height = twips;
+    Place(p);
+}
+
+void MainWindow::SetBackColor(int32_t colour) {
+    HBRUSH brush = CreateSolidBrush(ColourFromOle(colour));
+    if (!brush) return;
+    if (background_) DeleteObject(background_);
+    background_ = brush;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void MainWindow::SetTopMost(bool onTop) {
+    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace corvella

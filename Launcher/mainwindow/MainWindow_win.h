@@ -1,0 +1,57 @@
+#pragma once
+// The launcher's main window: a plain top-level window whose placement the
+// settings drive in twips.
+#include <windows.h>
+
+#include <functional>
+
+#include "../platform/MainWindowPort.h"
+#include "../platform/Screen.h"
+
+namespace corvella {
+
+class MainWindow final : public MainWindowPort {
+public:
+    explicit MainWindow(const Screen& screen) : screen_(screen) {}
+    ~MainWindow() override;
+
+    // Creates the window hidden; the settings then place it.
+    bool Create(HINSTANCE instance, const char* title);
+    void Show(int showCommand);
+    HWND Handle() const { return hwnd_; }
+
+    // Called for every close request before the window is destroyed.
+    std::function<void()> onCloseRequest;
+
+    Placement CurrentPlacement() const override;
+    void SetLeft(int32_t twips) override;
+    void SetTop(int32_t twips) override;
+    void SetWidth(int32_t twips) override;
+    void SetHeight(int32_t twips) override;
+    void SetBackColor(int32_t colour) override;
+    void SetTopMost(bool onTop) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnClose();
+    bool OnEraseBackground(HDC dc);
+    void Place(const Placement& twips);
+    RECT PixelRect() const;
+
+
+    const Screen& screen_;
+    HWND hwnd_ = nullptr;
+    HBRUSH background_ = nullptr;
+    // The placement last set in twips and the pixel rectangle it became: while
+    // the window stays there, the twips read back are the ones set, so a
+    // load followed by a save writes the same numbers instead of values
+    // rounded to whole pixels.
+    Placement setTwips_;
+    RECT setPixels_{};
+};
+
+// An OLE colour (0x00BBGGRR, or 0x800000nn for system colour nn) as a COLORREF.
+COLORREF ColourFromOle(int32_t colour);
+
+}  // namespace corvella

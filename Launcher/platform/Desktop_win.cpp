@@ -1,0 +1,51 @@
+#include "Desktop_win.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace corvella {
+
+void WinSoundPlayer::PlayAsync(const std::string& fullPath) {
+    sndPlaySoundA(fullPath.c_str(), SND_ASYNC);
+}
+
+void WinEventLoop::LetPendingEventsRun() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit request for the main loop to see.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void WinEventLoop::SleepMs(int milliseconds) { SleepEx(static_cast<DWORD>(milliseconds), FALSE); }
+
+namespace {
+
+int TwipsPerPixel(int axis) {
+    HDC dc = GetDC(nullptr);
+    int dpi = dc ? GetDeviceCaps(dc, axis) : 96;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? 1440 / dpi : 15;
+}
+
+}  // namespace
+
+int WinScreen::WidthTwips() const { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
+int WinScreen::HeightTwips() const { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
+int WinScreen::TwipsPerPixelX() const { return TwipsPerPixel(LOGPIXELSX); }
+int WinScreen::TwipsPerPixelY() const { return TwipsPerPixel(LOGPIXELSY); }
+
+std::string ProgramFolder() {
+    char path[MAX_PATH * 2];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    std::size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+}
+
+}  // namespace corvella

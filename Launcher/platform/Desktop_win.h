@@ -1,0 +1,44 @@
+#pragma once
+// The platform side of the small ports: sound, the event loop and the screen.
+#include <string>
+
+#include "EventLoop.h"
+#include "HotKeyReceiverPort.h"
+#include "Screen.h"
+#include "Sound.h"
+
+namespace corvella {
+
+class WinSoundPlayer final : public SoundPlayer {
+public:
+    void PlayAsync(const std::string& fullPath) override;
+};
+
+class WinEventLoop final : public EventLoop {
+public:
+    void LetPendingEventsRun() override;
+    void SleepMs(int milliseconds) override;
+};
+
+class WinScreen final : public Screen {
+public:
+    int WidthTwips() const override;
+    int HeightTwips() const override;
+    int TwipsPerPixelX() const override;
+    int TwipsPerPixelY() const override;
+};
+
+// Stands in for the global hot-key receiver until the launcher has one.
+class NoHotKeyReceiver final : public HotKeyReceiverPort {
+public:
+    void SetKeyCode(int32_t) override {}
+    void SetShift(bool) override {}
+    void SetControl(bool) override {}
+    void SetSensitivity(int32_t) override {}
+    void SetEnabled(bool) override {}
+};
+
+// The folder of the running executable, without a trailing backslash.
+std::string ProgramFolder();
+
+}  // namespace corvella

@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+
+namespace corvella {
+
+// The main window's placement in twips.
+struct Placement {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    friend bool operator==(const Placement&, const Placement&) = default;
+};
+
+// The parts of the main window that the settings and start-up code change.
+class MainWindowPort {
+public:
+    virtual ~MainWindowPort() = default;
+    virtual Placement CurrentPlacement() const = 0;
+    virtual void SetLeft(int32_t twips) = 0;
+    virtual void SetTop(int32_t twips) = 0;
+    virtual void SetWidth(int32_t twips) = 0;
+    virtual void SetHeight(int32_t twips) = 0;
+    // An OLE colour: 0x00BBGGRR, or 0x800000nn for system colour nn.
+    virtual void SetBackColor(int32_t colour) = 0;
+    // Above all non-topmost windows, or back among them; never moves or sizes.
+    virtual void SetTopMost(bool onTop) = 0;
+};
+
+}  // namespace corvella

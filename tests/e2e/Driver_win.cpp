@@ -1,0 +1,135 @@
+#include "Driver_win.h"
+
+#include <fstream>
+#include <vector>
+
+namespace corvella::testing {
+
+namespace {
+
+constexpr char kMainWindowClass[] = "CorvellaMainWindow";
+
+void CopyDistInto(const TempFolder& folder) {
+    WIN32_FIND_DATAA found;
+    const std::string dist = CORVELLA_DIST_DIR;
+    HANDLE search = FindFirstFileA((dist + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        CopyFileA((dist + "\\" + found.cFileName).c_str(), folder.File(found.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[128] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && IsWindowVisible(window) &&
+        lstrcmpA(className, search->className) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+LauncherProcess::LauncherProcess(const TempFolder& folder) : folder_(folder) { CopyDistInto(folder); }
+
+LauncherProcess::~LauncherProcess() {
+    if (!process_.hProcess) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool LauncherProcess::Start() {
+    std::string exe = folder_.File("corvella.exe");
+    std::vector<char> commandLine(exe.begin(), exe.end());
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder_.Path().c_str(), &startup, &process_) != FALSE;
+}
+
+HWND LauncherProcess::WaitForMainWindow(DWORD timeoutMs) {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindProcessWindow(process_.dwProcessId, kMainWindowClass)) != nullptr; },
+              timeoutMs);
+    return window;
+}
+
+bool LauncherProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (code) GetExitCodeProcess(process_.hProcess, code);
+    return true;
+}
+
+HWND FindProcessWindow(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return false;
+    int width = r.right - r.left, height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return false;
+
+    // Let the window finish what it has queued (its first paint among it),
+    // then copy what the screen shows of it.
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    int stride = ((width * 3) + 3) & ~3;
+    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::string(CORVELLA_SCREENSHOT_DIR) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    return static_cast<bool>(out);
+}
+
+}  // namespace corvella::testing

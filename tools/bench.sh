@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks; each prints its figures with a ratio to a
+# baseline measured in the same run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+bash tools/build.sh
+prefix=build/win32/wineprefix
+source tools/virtual-session.sh
+for bench in build/win32/bench/bench_*.exe; do
+  echo "== $(basename "$bench" .exe)"
+  wine "$bench"
+done

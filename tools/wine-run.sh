@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine for the tests and the launcher script.
+#   wine-run.sh --prefix DIR program.exe [args...]
+# The Wine prefix is private to the build folder and created on first use;
+# when no X display is set, the program gets a virtual display of its own.
+# The program's exit code and output are passed through unchanged.
+set -u
+
+prefix=""
+if [ "${1:-}" = "--prefix" ]; then prefix=$2; shift 2; fi
+[ -n "$prefix" ] || prefix=${WINEPREFIX:-}
+[ -n "$prefix" ] || { echo "wine-run.sh: no --prefix given" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: wine-run.sh --prefix DIR program.exe [args...]" >&2; exit 2; }
+
+export WINEPREFIX=$(realpath -m "$prefix")
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+# Keeps Wine from stopping to offer its Mono and Gecko installers.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+
+here=$(dirname "$(realpath "$0")")
+"$here/wine-prefix.sh" "$WINEPREFIX" || exit 2
+
+xvfb_pid=""
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; }
+trap cleanup EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  fifo=$(mktemp -u); mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  read -r -t 20 num <"$fifo"; rm -f "$fifo"
+  [ -n "${num:-}" ] || { echo "wine-run.sh: Xvfb did not start" >&2; exit 2; }
+  export DISPLAY=":$num"
+fi
+
+wine "$@"
+rc=$?
+exit $rc
