@@ -5,11 +5,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
+# CORVELLA_BUILD_ROOT puts both trees (and, when set, the output folder)
+# elsewhere, so that several builds of one checkout do not meet.
+root=${CORVELLA_BUILD_ROOT:-build}
+dist=$PWD/dist
+[ "$root" = build ] || dist=$(realpath -m "$root")/dist
 
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_SANITIZE=ON -DCORVELLA_WERROR=ON >/dev/null
-cmake --build build/native -j"$jobs" -- --no-print-directory >/dev/null
+cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_SANITIZE=ON -DCORVELLA_WERROR=ON \
+  -DCORVELLA_DIST="$dist" >/dev/null
+cmake --build "$root/native" -j"$jobs" -- --no-print-directory >/dev/null
 
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw32.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON >/dev/null
-cmake --build build/win32 -j"$jobs" -- --no-print-directory >/dev/null
-echo "build: dist/ holds $(ls dist | wc -l) files"
+cmake -S . -B "$root/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw32.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON -DCORVELLA_DIST="$dist" >/dev/null
+cmake --build "$root/win32" -j"$jobs" -- --no-print-directory >/dev/null
+echo "build: $dist holds $(ls "$dist" | wc -l) files"
