@@ -7,7 +7,7 @@ bash tools/setup.sh
 bash tools/build.sh
 prefix=build/win32/wineprefix
 source tools/virtual-session.sh
-for bench in build/win32/bench/bench_*.exe; do
+for bench in $(find build/win32/bench -name "bench_*.exe" | sort); do
   echo "== $(basename "$bench" .exe)"
   wine "$bench"
 done
