@@ -1,0 +1,182 @@
+#include "external/ThreeDLayout.h"
+
+#include <algorithm>
+
+namespace corvella::threed {
+
+namespace {
+
+enum class Horizontal { Left, Right, Centre };
+enum class Vertical { Top, Middle, Bottom };
+
+Horizontal HorizontalOf(int code) { return static_cast<Horizontal>(code / 3); }
+Vertical VerticalOf(int code) { return static_cast<Vertical>(code % 3); }
+
+Rect Deflate(const Rect& r, int by) {
+    Rect out{r.left + by, r.top + by, r.right - by, r.bottom - by};
+    if (out.right < out.left) out.right = out.left;
+    if (out.bottom < out.top) out.bottom = out.top;
+    return out;
+}
+
+Size ClipTo(Size size, const Rect& room) {
+    return {std::clamp(size.width, 0, room.Width()), std::clamp(size.height, 0, room.Height())};
+}
+
+// Places a box of `size` at the anchor `code` (0..8) of `room`.
+Rect Anchor(Size size, const Rect& room, int code) {
+    size = ClipTo(size, room);
+    int left = room.left;
+    switch (HorizontalOf(code)) {
+    case Horizontal::Left: left = room.left; break;
+    case Horizontal::Right: left = room.right - size.width; break;
+    case Horizontal::Centre: left = room.left + (room.Width() - size.width) / 2; break;
+    }
+    int top = room.top;
+    switch (VerticalOf(code)) {
+    case Vertical::Top: top = room.top; break;
+    case Vertical::Bottom: top = room.bottom - size.height; break;
+    case Vertical::Middle: top = room.top + (room.Height() - size.height) / 2; break;
+    }
+    return {left, top, left + size.width, top + size.height};
+}
+
+// The part of the content the caption may use when the picture sits at an
+// anchor of its own.
+Rect RoomBesidePicture(const Rect& content, const Rect& picture, int picturePosition, int gap) {
+    Rect room = content;
+    switch (HorizontalOf(picturePosition)) {
+    case Horizontal::Left: room.left = std::min(content.right, picture.right + gap); break;
+    case Horizontal::Right: room.right = std::max(content.left, picture.left - gap); break;
+    case Horizontal::Centre:
+        if (VerticalOf(picturePosition) == Vertical::Top)
+            room.top = std::min(content.bottom, picture.bottom + gap);
+        else if (VerticalOf(picturePosition) == Vertical::Bottom)
+            room.bottom = std::max(content.top, picture.top - gap);
+        break;
+    }
+    return room;
+}
+
+void LayOutAnchored(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
+    layout.picture = Anchor(request.picture, layout.content, request.picturePosition);
+    Rect room = layout.picture.Empty()
+                    ? layout.content
+                    : RoomBesidePicture(layout.content, layout.picture, request.picturePosition,
+                                        request.metrics.gap);
+    layout.caption = Anchor(measure(room.Width()), room, request.captionPosition);
+}
+
+// Picture codes 9..12: picture and caption as one block.
+void LayOutJoined(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
+    const Rect& content = layout.content;
+    const bool sideBySide = request.picturePosition <= 10;
+    Size picture = ClipTo(request.picture, content);
+    bool hasPicture = picture.width > 0 && picture.height > 0;
+    int gap = hasPicture ? request.metrics.gap : 0;
+    int captionRoom = sideBySide ? std::max(0, content.Width() - picture.width - gap) : content.Width();
+    Size caption = measure(captionRoom);
+    caption.width = std::clamp(caption.width, 0, captionRoom);
+    bool hasCaption = caption.width > 0 && caption.height > 0;
+    if (!hasCaption) gap = 0;
+
+    Size block = sideBySide ? Size{picture.width + gap + caption.width, std::max(picture.height, caption.height)}
+                            : Size{std::max(picture.width, caption.width), picture.height + gap + caption.height};
+    Rect b = Anchor(block, content, request.captionPosition);
+    auto centredAcross = [&](Size s, int along) {
+        if (sideBySide) {
+            int top = b.top + (b.Height() - s.height) / 2;
+            return Rect{along, top, along + s.width, top + std::min(s.height, b.Height())};
+        }
+        int left = b.left + (b.Width() - s.width) / 2;
+        return Rect{left, along, left + std::min(s.width, b.Width()), along + s.height};
+    };
+    switch (request.picturePosition) {
+    case 9:
+        layout.picture = centredAcross(picture, b.left);
+        layout.caption = centredAcross(caption, b.left + picture.width + gap);
+        break;
+    case 10:
+        layout.caption = centredAcross(caption, b.left);
+        layout.picture = centredAcross(picture, b.left + caption.width + gap);
+        break;
+    case 11:
+        layout.picture = centredAcross(picture, b.top);
+        layout.caption = centredAcross(caption, b.top + picture.height + gap);
+        break;
+    default:
+        layout.caption = centredAcross(caption, b.top);
+        layout.picture = centredAcross(picture, b.top + caption.height + gap);
+        break;
+    }
+    // Whatever overflows the content (a tall caption in a short button) is cut.
+    layout.caption.bottom = std::min(layout.caption.bottom, content.bottom);
+    layout.caption.right = std::min(layout.caption.right, content.right);
+    layout.picture.bottom = std::min(layout.picture.bottom, content.bottom);
+    layout.picture.right = std::min(layout.picture.right, content.right);
+    if (!hasPicture) layout.picture = {};
+}
+
+}  // namespace
+
+int ScaleFor96(int pixelsAt96, int dpi) {
+    if (dpi <= 0) dpi = 96;
+    return (pixelsAt96 * dpi + 48) / 96;
+}
+
+int PixelsToTwips(int pixels, int dpi) {
+    if (dpi <= 0) dpi = 96;
+    long long scaled = static_cast<long long>(pixels) * 1440;
+    long long half = dpi / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / dpi : -((-scaled + half) / dpi));
+}
+
+Metrics MetricsFor(int dpi) {
+    Metrics m;
+    m.bevel = ScaleFor96(2, dpi);
+    m.padding = ScaleFor96(3, dpi);
+    m.gap = ScaleFor96(3, dpi);
+    m.checkBox = ScaleFor96(13, dpi);
+    m.pressShift = 1;
+    return m;
+}
+
+Layout ComputeLayout(const LayoutRequest& request, const MeasureCaption& measure) {
+    Layout layout;
+    layout.bevel = request.bounds;
+    layout.content = Deflate(request.bounds, request.metrics.bevel + request.metrics.padding);
+    if (request.pressed) {
+        int shift = std::min(request.metrics.pressShift, request.metrics.padding);
+        layout.content.left += shift;
+        layout.content.top += shift;
+        layout.content.right += shift;
+        layout.content.bottom += shift;
+    }
+    int picturePosition = std::clamp(request.picturePosition, 0, kMaxPicturePosition);
+    LayoutRequest clamped = request;
+    clamped.picturePosition = picturePosition;
+    clamped.captionPosition = std::clamp(request.captionPosition, 0, kMaxCaptionPosition);
+    if (picturePosition <= 8)
+        LayOutAnchored(clamped, measure, layout);
+    else
+        LayOutJoined(clamped, measure, layout);
+    return layout;
+}
+
+Layout ComputeCheckLayout(const Rect& bounds, const Metrics& metrics, int captionPosition,
+                          const MeasureCaption& measure) {
+    LayoutRequest request;
+    request.bounds = bounds;
+    request.metrics = metrics;
+    request.metrics.bevel = 0;
+    request.metrics.padding = 1;
+    request.metrics.gap = metrics.gap + 1;
+    request.picture = {metrics.checkBox, metrics.checkBox};
+    request.picturePosition = 1;  // left, middle
+    // The caption keeps to the right of the square: only its vertical anchor
+    // and left/centre/right choice within that room matter.
+    request.captionPosition = std::clamp(captionPosition, 0, kMaxCaptionPosition);
+    return ComputeLayout(request, measure);
+}
+
+}  // namespace corvella::threed

@@ -1,0 +1,110 @@
+#pragma once
+// The 3-D control family the launcher's windows are built from: a button, a
+// panel and a check box, as window classes of our own. The owner creates a
+// control, positions and shows it with ordinary window calls (SetWindowPos,
+// ShowWindow, EnableWindow), sets its look through the calls below and hears
+// from it through an Events listener.
+//
+// Pictures: the control keeps its own copy of an icon or bitmap it is given
+// (CopyIcon / CopyImage); the caller keeps and frees its handle. The copy is
+// freed when the picture is replaced or cleared and when the control goes away.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvella::threed {
+
+// Property identifiers accepted by SetProperty, with the values each takes
+// (anything else is refused: SetProperty returns false and nothing changes).
+constexpr int kPropButtonStyle = 51;      // 1 classic, 2 soft (default), 3 outline, 4 hot-track
+constexpr int kPropTextEffect = 9;        // 0 flat, 1 inset light, 2 inset heavy, 3 raised light, 4 raised heavy
+constexpr int kPropPicturePosition = 40;  // 0..12, see ThreeDLayout.h
+constexpr int kPropCaptionPosition = 7;   // 0..8, see ThreeDLayout.h
+constexpr int kPropTabLook = 13;          // 1 latched (the current section's tab), 3 normal
+constexpr int kPropValue = 0;             // check box only: 0 unchecked, 1 checked
+
+// Window class names, so that tools and tests can recognise the controls.
+constexpr char kButtonClass[] = "CorvellaThreeDButton";
+constexpr char kPanelClass[] = "CorvellaThreeDPanel";
+constexpr char kCheckClass[] = "CorvellaThreeDCheck";
+
+// Mouse buttons and shift-state bits reported by the events.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
+constexpr int kShiftMask = 1;
+constexpr int kControlMask = 2;
+constexpr int kAltMask = 4;
+
+// States of OnDragOver.
+constexpr int kDragEnter = 0;
+constexpr int kDragLeave = 1;
+constexpr int kDragOver = 2;
+
+// What the controls tell their owner. `id` is the owner's number for the
+// control (given at creation); positions are in twips relative to the control
+// that raises the event. Every method has an empty default.
+struct Events {
+    virtual ~Events() = default;
+    virtual void OnClick(int /*id*/) {}
+    virtual void OnMouseDown(int /*id*/, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+    virtual void OnMouseUp(int /*id*/, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+    virtual void OnKeyDown(int /*id*/, int /*key*/, int /*shift*/) {}
+    virtual void OnKeyUp(int /*id*/, int /*key*/, int /*shift*/) {}
+    // A control of the family dragged in automatic drag mode is over this one.
+    virtual void OnDragOver(int /*id*/, int /*sourceId*/, int /*x*/, int /*y*/, int /*state*/) {}
+    // ... and was released over this one.
+    virtual void OnDragDrop(int /*id*/, int /*sourceId*/, int /*x*/, int /*y*/) {}
+    // Files dragged from the shell are over this control.
+    virtual void OnFilesDragOver(int /*id*/) {}
+    // Files dropped from the shell, in the order of the dropped list.
+    virtual void OnFilesDropped(int /*id*/, const std::vector<std::string>& /*paths*/, int /*x*/, int /*y*/) {}
+};
+
+struct FontSpec {
+    std::string name = "MS Sans Serif";
+    double points = 8;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Registers the three window classes once per process; true when they exist.
+bool RegisterClasses(HINSTANCE instance);
+
+// Child windows of `parent`, created hidden. `events` may be null; otherwise
+// it must outlive the control.
+HWND CreateButton(HWND parent, int controlId, Events* events);
+HWND CreatePanel(HWND parent, int controlId, Events* events);
+HWND CreateCheck(HWND parent, int controlId, Events* events);
+
+// True when `window` is a control of this family (of any owner in the process).
+bool IsThreeDControl(HWND window);
+// The owner's number of a control of the family, -1 for any other window.
+int ControlId(HWND window);
+
+bool SetProperty(HWND control, int dispatchId, int32_t value);
+// The current value of a property, or -1 for an identifier the control lacks.
+int32_t Property(HWND control, int dispatchId);
+
+// The caption is also the window text (what screen readers and test tools
+// read); a control with an empty caption shows its tool tip as window text.
+void SetCaption(HWND control, std::string_view caption);
+std::string Caption(HWND control);
+
+void SetPicture(HWND control, HICON icon);
+void SetPicture(HWND control, HBITMAP bitmap);
+void ClearPicture(HWND control);
+
+// OLE colours: 0x00BBGGRR, or 0x800000nn for system colour nn.
+void SetBackColor(HWND control, int32_t oleColour);
+void SetForeColor(HWND control, int32_t oleColour);
+void SetFont(HWND control, const FontSpec& font);
+void SetToolTip(HWND control, std::string_view text);
+// In automatic drag mode a mouse press drags the control itself: no click or
+// mouse events, but drag-over and drag-drop on the control under the pointer.
+void SetAutomaticDrag(HWND control, bool automatic);
+
+}  // namespace corvella::threed
