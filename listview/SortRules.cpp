@@ -1,0 +1,73 @@
+#include "SortRules.h"
+
+#include <cctype>
+
+#include "TextFold.h"
+
+namespace panorell {
+
+bool IsDriveName(std::string_view name) noexcept {
+    return name.size() >= 3 && std::isalpha(static_cast<unsigned char>(name[0])) && name[2] == '\\';
+}
+
+namespace {
+
+int CompareNames(const SortKey& a, const SortKey& b, bool inMyComputer) noexcept {
+    if (!inMyComputer) return CompareIgnoringCase(a.displayName, b.displayName);
+    bool driveA = IsDriveName(a.parsingName), driveB = IsDriveName(b.parsingName);
+    if (driveA && driveB) return CompareIgnoringCase(a.parsingName, b.parsingName);
+    if (driveA != driveB) return driveA ? -1 : 1;
+    return 0;
+}
+
+// Invalid times sort as the earliest possible time.
+uint64_t TimeValue(const LocalTime& t) noexcept {
+    if (!IsValidLocalTime(t)) return 0;
+    uint64_t v = t.year;
+    for (uint16_t part : {t.month, t.day, t.hour, t.minute, t.second, t.milliseconds}) v = v * 1000 + part;
+    return v;
+}
+
+int Directed(int result, const SortKey& a, const SortKey& b, bool descending) noexcept {
+    if (a.isFolder != b.isFolder) return a.isFolder ? -1 : 1;
+    return descending ? -result : result;
+}
+
+}  // namespace
+
+int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending, bool inMyComputer) noexcept {
+    int result = 0;
+    switch (column) {
+    case kSortName:
+        result = CompareNames(a, b, inMyComputer);
+        break;
+    case kSortSize:
+        result = a.sizeKb > b.sizeKb ? 1 : -1;
+        break;
+    case kSortType:
+        result = CompareIgnoringCase(a.typeName, b.typeName);
+        // The name order is directed here and once more below, so equal
+        // types keep their names ascending in both directions.
+        if (result == 0) result = Directed(CompareNames(a, b, inMyComputer), a, b, descending);
+        break;
+    case kSortModified: {
+        uint64_t ta = TimeValue(a.modified), tb = TimeValue(b.modified);
+        result = ta < tb ? -1 : (ta > tb ? 1 : 0);
+        break;
+    }
+    default:
+        break;
+    }
+    return Directed(result, a, b, descending);
+}
+
+void SortState::Click(int clicked) noexcept {
+    if (clicked == column) {
+        descending = !descending;
+    } else {
+        column = clicked;
+        descending = false;
+    }
+}
+
+}  // namespace panorell

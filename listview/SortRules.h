@@ -1,0 +1,37 @@
+#pragma once
+// The order of a list's items when sorted by one of its columns.
+#include <string_view>
+
+#include "ItemDetails.h"
+
+namespace panorell {
+
+enum SortColumn : int { kSortName = 0, kSortSize = 1, kSortType = 2, kSortModified = 3 };
+
+// What the comparison reads of one item.
+struct SortKey {
+    std::string_view displayName;
+    std::string_view parsingName;  // used only in My Computer
+    std::string_view typeName;
+    double sizeKb = 0;
+    LocalTime modified;
+    bool isFolder = false;
+};
+
+// A parsing name such as "C:\": a letter, anything, then a backslash.
+bool IsDriveName(std::string_view parsingName) noexcept;
+
+// -1, 0 or 1: the order of `a` and `b` sorted by `column`. Folders come
+// before other items in either direction; `descending` reverses the rest.
+// Sizes never compare equal; equal types fall back to ascending names.
+int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending, bool inMyComputer) noexcept;
+
+// Header clicks: the same column again flips the direction, another column
+// starts ascending.
+struct SortState {
+    int column = kSortName;
+    bool descending = false;
+    void Click(int clicked) noexcept;
+};
+
+}  // namespace panorell
