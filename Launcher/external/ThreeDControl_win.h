@@ -80,6 +80,8 @@ void HandleDragNotice(Control& target, const DragNotice& notice);
 void RegisterFileDrop(Control& control);
 void RevokeFileDrop(Control& control);
 void HandleDropFiles(Control& control, HDROP drop);
+// A new OLE drop target for `window` (one reference, the caller's).
+IDropTarget* NewFileDropTarget(HWND window);
 
 // Runs an event of the owner's listener; nothing it throws leaves the control.
 template <typename Call>

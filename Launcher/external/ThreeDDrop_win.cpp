@@ -117,9 +117,11 @@ private:
 
 }  // namespace
 
+IDropTarget* NewFileDropTarget(HWND window) { return new FileDropTarget(window); }
+
 void RegisterFileDrop(Control& c) {
     DragAcceptFiles(c.window, TRUE);
-    auto* target = new FileDropTarget(c.window);
+    IDropTarget* target = NewFileDropTarget(c.window);
     if (RegisterDragDrop(c.window, target) == S_OK)
         c.dropTarget = target;  // OLE holds its own reference; ours is released at revoke
     else

@@ -22,6 +22,15 @@ Kind KindOfAtom(ATOM atom) {
     return Kind::Button;
 }
 
+// The shift state a mouse message was sent with (Alt is not in its flags).
+int MouseShift(WPARAM wParam) {
+    int shift = 0;
+    if (wParam & MK_SHIFT) shift |= kShiftMask;
+    if (wParam & MK_CONTROL) shift |= kControlMask;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
+    return shift;
+}
+
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 bool Inside(HWND window, POINT client) {
@@ -47,7 +56,7 @@ void Clicked(Control& c) {
     Raise(c, [&](Events& e) { e.OnClick(c.id); });
 }
 
-void OnMouseDown(Control& c, int button, LPARAM lParam) {
+void OnMouseDown(Control& c, int button, WPARAM wParam, LPARAM lParam) {
     if (c.kind != Kind::Panel) SetFocus(c.window);
     if (c.automaticDrag && button == kLeftButton) {
         BeginDrag(c);
@@ -59,10 +68,10 @@ void OnMouseDown(Control& c, int button, LPARAM lParam) {
     }
     if (button == kLeftButton && c.kind != Kind::Panel) SetPressed(c, true);
     POINT twips = ClientTwips(c.window, PointOf(lParam));
-    Raise(c, [&](Events& e) { e.OnMouseDown(c.id, button, ShiftState(), twips.x, twips.y); });
+    Raise(c, [&](Events& e) { e.OnMouseDown(c.id, button, MouseShift(wParam), twips.x, twips.y); });
 }
 
-void OnMouseUp(Control& c, int button, LPARAM lParam) {
+void OnMouseUp(Control& c, int button, WPARAM wParam, LPARAM lParam) {
     if (c.drag.active) {
         if (button == kLeftButton) EndDrag(c, true);
         return;
@@ -75,7 +84,7 @@ void OnMouseUp(Control& c, int button, LPARAM lParam) {
     }
     if (button == kLeftButton) SetPressed(c, false);
     POINT twips = ClientTwips(c.window, client);
-    Raise(c, [&](Events& e) { e.OnMouseUp(c.id, button, ShiftState(), twips.x, twips.y); });
+    Raise(c, [&](Events& e) { e.OnMouseUp(c.id, button, MouseShift(wParam), twips.x, twips.y); });
     if (clickable && !c.destroyed) Clicked(c);
 }
 
@@ -185,12 +194,12 @@ LRESULT Dispatch(Control& c, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: OnPaint(c); return 0;
     case WM_PRINTCLIENT: PaintControl(c, reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: OnMouseDown(c, kLeftButton, lParam); return 0;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: OnMouseDown(c, kRightButton, lParam); return 0;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: OnMouseDown(c, kMiddleButton, lParam); return 0;
-    case WM_LBUTTONUP: OnMouseUp(c, kLeftButton, lParam); return 0;
-    case WM_RBUTTONUP: OnMouseUp(c, kRightButton, lParam); return 0;
-    case WM_MBUTTONUP: OnMouseUp(c, kMiddleButton, lParam); return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: OnMouseDown(c, kLeftButton, wParam, lParam); return 0;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: OnMouseDown(c, kRightButton, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: OnMouseDown(c, kMiddleButton, wParam, lParam); return 0;
+    case WM_LBUTTONUP: OnMouseUp(c, kLeftButton, wParam, lParam); return 0;
+    case WM_RBUTTONUP: OnMouseUp(c, kRightButton, wParam, lParam); return 0;
+    case WM_MBUTTONUP: OnMouseUp(c, kMiddleButton, wParam, lParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(c, lParam); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(c); return 0;
     case WM_KEYDOWN: OnKey(c, true, wParam); return 0;
