@@ -125,6 +125,9 @@ int NameSpaceOf(const ITEMIDLIST* absoluteId) {
         if (FAILED(SHGetSpecialFolderLocation(nullptr, kSpecialFolders[nameSpace], special.out())) || !special.get()) {
             continue;
         }
+        // The desktop's comparison may look at the first levels only (a
+        // printers id starts with My Computer's), so the depths must agree.
+        if (IdListItemCount(Bytes(absoluteId)) != IdListItemCount(Bytes(special.get()))) continue;
         if (SameItem(desktop.get(), absoluteId, special.get())) return nameSpace;
     }
     return kNotSpecial;
