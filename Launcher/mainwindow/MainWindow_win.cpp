@@ -2,12 +2,6 @@
 
 namespace corvella {
 
-namespace {
-
-constexpr char kClassName[] = "CorvellaMainWindow";
-
-}  // namespace
-
 COLORREF ColourFromOle(int32_t colour) {
     auto bits = static_cast<uint32_t>(colour);
     if (bits & 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
@@ -59,6 +53,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && onActivate) onActivate();
+            break;
         case WM_ERASEBKGND:
             if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
             break;

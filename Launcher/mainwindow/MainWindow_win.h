@@ -20,8 +20,12 @@ public:
     void Show(int showCommand);
     HWND Handle() const { return hwnd_; }
 
+    static constexpr char kClassName[] = "CorvellaMainWindow";
+
     // Called for every close request before the window is destroyed.
     std::function<void()> onCloseRequest;
+    // Called when the window becomes the active window.
+    std::function<void()> onActivate;
 
     Placement CurrentPlacement() const override;
     void SetLeft(int32_t twips) override;

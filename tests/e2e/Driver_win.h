@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "win/TempFolder_win.h"
 
@@ -12,11 +13,15 @@ namespace corvella::testing {
 
 class LauncherProcess {
 public:
-    // Copies corvella.exe and the data files of dist/ into `folder`.
-    explicit LauncherProcess(const TempFolder& folder);
+    // Copies corvella.exe and the data files of dist/ into `folder` (unless
+    // `install` is false: a second copy started from the same folder).
+    explicit LauncherProcess(const TempFolder& folder, bool install = true);
     ~LauncherProcess();
 
-    bool Start();
+    // Starts the launcher in its folder; `environment` entries ("NAME=value")
+    // are added to (or replace) this process's environment.
+    bool Start(const std::vector<std::string>& environment = {});
+    DWORD ProcessId() const { return process_.dwProcessId; }
     // The launcher's main window once it is visible, or nullptr after the timeout.
     HWND WaitForMainWindow(DWORD timeoutMs = 30000);
     // True when the process ended within the timeout; its exit code in `code`.
@@ -31,6 +36,14 @@ private:
 HWND FindProcessWindow(DWORD processId, const char* className);
 
 std::string WindowText(HWND window);
+
+// The message box (standard dialog) that `processId` shows, if any.
+HWND FindMessageBox(DWORD processId);
+// The text of a message box: its static text control's.
+std::string MessageBoxText(HWND box);
+
+// The whole text of a file, or nothing when it cannot be read.
+std::string FileBytes(const std::string& path);
 
 // Saves what the screen shows of `window` as a 24-bit BMP in the screenshot
 // folder (the test run turns them into PNG files).
