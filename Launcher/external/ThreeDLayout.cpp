@@ -7,6 +7,7 @@ namespace corvella::threed {
 namespace {
 
 enum class Horizontal { Left, Right, Centre };
+constexpr int kUnlimited = 1 << 20;
 enum class Vertical { Top, Middle, Bottom };
 
 Horizontal HorizontalOf(int code) { return static_cast<Horizontal>(code / 3); }
@@ -58,13 +59,71 @@ Rect RoomBesidePicture(const Rect& content, const Rect& picture, int picturePosi
     return room;
 }
 
+// The caption is anchored in its room; a caption taller or wider than the
+// room (a 14-pixel bar button) grows into the padding around it, evenly on
+// both sides, rather than being cut to a sliver.
+Rect AnchorCaption(Size size, Rect room, const Rect& outer, int code) {
+    int missing = size.height - room.Height();
+    if (missing > 0) {
+        room.top = std::max(outer.top, room.top - (missing + 1) / 2);
+        room.bottom = std::min(outer.bottom, room.bottom + missing / 2);
+    }
+    return Anchor(size, room, code);
+}
+
+Rect CaptionLimit(const LayoutRequest& request) { return Deflate(request.bounds, 1); }
+
 void LayOutAnchored(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
     layout.picture = Anchor(request.picture, layout.content, request.picturePosition);
     Rect room = layout.picture.Empty()
                     ? layout.content
                     : RoomBesidePicture(layout.content, layout.picture, request.picturePosition,
                                         request.metrics.gap);
-    layout.caption = Anchor(measure(room.Width()), room, request.captionPosition);
+    Size size = measure(room.Width());
+    if (size.height > room.Height() && layout.picture.Empty()) {
+        // Wrapped into more lines than the room holds (a short word in a
+        // narrow bar button): let the caption use the padding's width too.
+        // Still too many lines: one line, cut at both ends by the frame.
+        Rect limit = CaptionLimit(request);
+        Size wide = measure(limit.Width());
+        if (wide.height > room.Height() + 2 * request.metrics.padding) wide = measure(kUnlimited);
+        if (wide.height < size.height) {
+            size = wide;
+            room.left = limit.left;
+            room.right = limit.right;
+        }
+    }
+    layout.caption = AnchorCaption(size, room, CaptionLimit(request), request.captionPosition);
+}
+
+void LayOutJoined(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout);
+
+// A centred picture with a caption: the caption takes its anchor, the picture
+// the middle of what the caption leaves; both centred stack as one block.
+void LayOutAroundCaption(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
+    const Rect& content = layout.content;
+    const int code = request.captionPosition;
+    if (code == 7) {
+        LayoutRequest stacked = request;
+        stacked.picturePosition = 11;
+        LayOutJoined(stacked, measure, layout);
+        return;
+    }
+    layout.caption = AnchorCaption(measure(content.Width()), content, CaptionLimit(request), code);
+    const int gap = request.metrics.gap;
+    Rect room = content;
+    switch (VerticalOf(code)) {
+    case Vertical::Top: room.top = layout.caption.bottom + gap; break;
+    case Vertical::Bottom: room.bottom = layout.caption.top - gap; break;
+    case Vertical::Middle:
+        if (HorizontalOf(code) == Horizontal::Left)
+            room.left = layout.caption.right + gap;
+        else
+            room.right = layout.caption.left - gap;
+        break;
+    }
+    bool fits = room.Width() >= request.picture.width && room.Height() >= request.picture.height;
+    layout.picture = Anchor(request.picture, fits ? room : content, 7);
 }
 
 // Picture codes 9..12: picture and caption as one block.
@@ -82,7 +141,7 @@ void LayOutJoined(const LayoutRequest& request, const MeasureCaption& measure, L
 
     Size block = sideBySide ? Size{picture.width + gap + caption.width, std::max(picture.height, caption.height)}
                             : Size{std::max(picture.width, caption.width), picture.height + gap + caption.height};
-    Rect b = Anchor(block, content, request.captionPosition);
+    Rect b = AnchorCaption(block, content, CaptionLimit(request), request.captionPosition);
     auto centredAcross = [&](Size s, int along) {
         if (sideBySide) {
             int top = b.top + (b.Height() - s.height) / 2;
@@ -109,8 +168,9 @@ void LayOutJoined(const LayoutRequest& request, const MeasureCaption& measure, L
         layout.picture = centredAcross(picture, b.top + caption.height + gap);
         break;
     }
-    // Whatever overflows the content (a tall caption in a short button) is cut.
-    layout.caption.bottom = std::min(layout.caption.bottom, content.bottom);
+    // Whatever still overflows (a tall caption in a short button) is cut.
+    const Rect limit = CaptionLimit(request);
+    layout.caption.bottom = std::min(layout.caption.bottom, limit.bottom);
     layout.caption.right = std::min(layout.caption.right, content.right);
     layout.picture.bottom = std::min(layout.picture.bottom, content.bottom);
     layout.picture.right = std::min(layout.picture.right, content.right);
@@ -156,7 +216,11 @@ Layout ComputeLayout(const LayoutRequest& request, const MeasureCaption& measure
     LayoutRequest clamped = request;
     clamped.picturePosition = picturePosition;
     clamped.captionPosition = std::clamp(request.captionPosition, 0, kMaxCaptionPosition);
-    if (picturePosition <= 8)
+    const bool centredWithCaption = picturePosition == 7 && clamped.picture.width > 0 &&
+                                    clamped.picture.height > 0 && measure(layout.content.Width()).width > 0;
+    if (centredWithCaption)
+        LayOutAroundCaption(clamped, measure, layout);
+    else if (picturePosition <= 8)
         LayOutAnchored(clamped, measure, layout);
     else
         LayOutJoined(clamped, measure, layout);

@@ -19,8 +19,11 @@
 // Picture codes 0..8 anchor the picture in the content box (inside bevel and
 // padding); the caption then takes the part of the box beside the picture
 // (right of a left picture, left of a right one, below a top-centre one,
-// above a bottom-centre one; a centred picture leaves the caption the whole
-// box, drawn over it) and is anchored there by its own code. Picture codes
+// above a bottom-centre one) and is anchored there by its own code. A centred
+// picture (7) gives way to a caption instead: the caption takes its anchor in
+// the whole box and the picture the middle of what is left (below a top
+// caption, above a bottom one, beside a left or right one); with a centred
+// caption too the two stack, picture above, as code 11 does. Picture codes
 // 9..12 join picture and caption into one block, anchored by the caption
 // code, with the picture on the named side and both centred across the block.
 // So the launcher's defaults read well: small buttons 7 (icon centred), large

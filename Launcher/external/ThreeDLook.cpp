@@ -77,6 +77,12 @@ Appearance ButtonAppearance(const Look& look, State state) {
 
 }  // namespace
 
+Look DefaultLook(Kind kind) {
+    Look look;
+    if (kind == Kind::Check) look.captionPosition = 1;
+    return look;
+}
+
 bool ApplyProperty(Look& look, Kind kind, int dispatchId, int32_t value) {
     const PropertyRange* p = Find(kind, dispatchId);
     if (!p || value < p->low || value > p->high) return false;

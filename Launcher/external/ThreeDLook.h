@@ -6,18 +6,20 @@
 //
 //   style  at rest                    pointer over it          pressed / latched tab
 //   1      classic: 2-pixel raised    same                     2-pixel sunken
-//          bevel with a dark outline
+//          bevel, dark outer shadow
 //   2      soft (the default): 1-px   1-px raised, lighter     1-px sunken, fill darker
 //          raised bevel, fill shaded  fill
-//          lighter at the top
+//          from light at the top to
+//          a little darker at the
+//          bottom
 //   3      outline: flat fill in a    outline, lighter fill    outline, fill darker
 //          1-px dark frame
 //   4      hot-track: flat, no frame  1-px raised bevel        1-px sunken
 //
-// Text effect (property 9): 0 flat; 1 inset light and 2 inset heavy (caption
-// engraved: light copy below right); 3 raised light and 4 raised heavy
-// (caption embossed: light copy above left, shadow below right; heavy adds a
-// second shadow pixel).
+// Text effect (property 9): 0 flat; 1 inset light (caption engraved: a light
+// copy below right), 2 inset heavy (also a shadow above left); 3 raised light
+// (caption embossed: a light copy above left, a shadow below right), 4 raised
+// heavy (a second shadow pixel).
 //
 // Tab look (property 13): 1 latched, drawn pressed in the style's pressed
 // frame with a lighter fill, marks the current section's tab; 3 normal.
@@ -35,6 +37,10 @@ struct Look {
     int32_t tabLook = 3;
     int32_t value = 0;  // check box: 0 unchecked, 1 checked
 };
+
+// A new control's look: a check box's caption starts left of centre, beside
+// its square; the others start centred.
+Look DefaultLook(Kind kind);
 
 // Sets one property when `kind` has it and the value is in its range; false
 // (and `look` unchanged) otherwise.

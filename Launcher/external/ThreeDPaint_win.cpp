@@ -40,12 +40,15 @@ void Solid(HDC dc, const RECT& r, COLORREF colour) {
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
-// A light band at the top fading into the back colour over the upper half.
+// Light at the top, the back colour itself from the middle of the lower half,
+// and a little darker at the very bottom, so the shading shows on pale faces
+// as well as on dark ones.
 void FillShaded(HDC dc, const RECT& r, COLORREF back) {
     int height = r.bottom - r.top;
-    int band = height / 2 > 0 ? height / 2 : 1;
+    if (height <= 0) return;
     for (int y = 0; y < height; ++y) {
-        int amount = y < band ? 70 * (band - y) / band : 0;
+        int at = 256 * y / height;  // 0 at the top .. 255 at the bottom
+        int amount = at < 160 ? 110 * (160 - at) / 160 : -36 * (at - 160) / 96;
         RECT line{r.left, r.top + y, r.right, r.top + y + 1};
         Solid(dc, line, Tinted(back, amount));
     }
@@ -112,6 +115,11 @@ void DrawCaption(HDC dc, const Control& c, const Rect& at, const Palette& p, boo
     if (c.look.textEffect) InflateRect(&r, -1, -1);
     SetBkMode(dc, TRANSPARENT);
     UINT flags = TextFlags(c);
+    TEXTMETRICA metrics{};
+    // Room for one line only: keep it on one line, centred and cut by the
+    // edges, rather than wrapped out of sight.
+    if (GetTextMetricsA(dc, &metrics) && r.bottom - r.top < 2 * metrics.tmHeight)
+        flags = (flags & ~static_cast<UINT>(DT_WORDBREAK)) | DT_SINGLELINE | DT_VCENTER;
     TextCopy copies[3];
     int count = enabled ? TextEffectCopies(c.look.textEffect, copies) : 0;
     for (int i = 0; i < count; ++i) {
@@ -130,14 +138,41 @@ void DrawCaption(HDC dc, const Control& c, const Rect& at, const Palette& p, boo
     DrawTextA(dc, c.caption.c_str(), -1, &r, flags);
 }
 
-void DrawPicture(HDC dc, const Control& c, const Rect& at, bool enabled) {
+// A disabled control's icon: drawn over the face, turned grey and faded
+// halfway into the face colour.
+void DrawGreyedIcon(HDC dc, HICON icon, const Rect& at, COLORREF back) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), at.Width(), -at.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!section) return;
+    HDC scratch = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(scratch, section);
+    BitBlt(scratch, 0, 0, at.Width(), at.Height(), dc, at.left, at.top, SRCCOPY);
+    DrawIconEx(scratch, 0, 0, icon, at.Width(), at.Height(), 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    auto* px = static_cast<uint32_t*>(bits);
+    const int count = at.Width() * at.Height();
+    for (int i = 0; i < count; ++i) {
+        uint32_t v = px[i];
+        int grey = (static_cast<int>((v >> 16) & 0xFF) * 30 + static_cast<int>((v >> 8) & 0xFF) * 59 +
+                    static_cast<int>(v & 0xFF) * 11) / 100;
+        uint32_t r = (grey + GetRValue(back)) / 2, g = (grey + GetGValue(back)) / 2, b = (grey + GetBValue(back)) / 2;
+        px[i] = (r << 16) | (g << 8) | b;
+    }
+    BitBlt(dc, at.left, at.top, at.Width(), at.Height(), scratch, 0, 0, SRCCOPY);
+    SelectObject(scratch, old);
+    DeleteDC(scratch);
+    DeleteObject(section);
+}
+
+void DrawPicture(HDC dc, const Control& c, const Rect& at, bool enabled, COLORREF back) {
     if (at.Empty()) return;
     if (c.icon) {
         if (enabled)
             DrawIconEx(dc, at.left, at.top, c.icon, c.pictureSize.cx, c.pictureSize.cy, 0, nullptr, DI_NORMAL);
         else
-            DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(c.icon), 0, at.left, at.top, 0, 0,
-                       DST_ICON | DSS_DISABLED);
+            DrawGreyedIcon(dc, c.icon, at, back);
         return;
     }
     if (!c.bitmap) return;
@@ -210,7 +245,7 @@ void PaintInto(Control& c, HDC dc, const RECT& client) {
     if (c.kind == Kind::Check)
         DrawCheckSquare(dc, layout.picture, c.look.value != 0, enabled, p);
     else
-        DrawPicture(dc, c, layout.picture, enabled);
+        DrawPicture(dc, c, layout.picture, enabled, p.back);
     DrawCaption(dc, c, layout.caption, p, enabled);
     if (GetFocus() == c.window && c.kind != Kind::Panel) DrawFocus(dc, layout, m, c.kind);
     SelectObject(dc, oldFont);

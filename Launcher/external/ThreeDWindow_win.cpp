@@ -184,6 +184,7 @@ LRESULT OnNcCreate(HWND window, LPARAM lParam) {
     if (c == tPending) tPending = nullptr;
     c->window = window;
     c->kind = KindOfAtom(static_cast<ATOM>(GetClassWord(window, GCW_ATOM)));
+    c->look = DefaultLook(c->kind);
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(c));
     RebuildFont(*c);
     return DefWindowProcA(window, WM_NCCREATE, 0, lParam);

@@ -61,12 +61,30 @@ TEST(ThreeDLayout, PictureCodesAnchorThePictureAndKeepTheCaptionBesideIt) {
         Layout layout = ComputeLayout(Request(c.code, 7), Fixed({40, 13}));
         EXPECT_EQ(layout.picture.Width(), 32);
         EXPECT_EQ(layout.picture.Height(), 32);
-        ExpectAnchored(layout.picture, layout.content, c.h, c.v);
+        // (A centred picture with a caption has a test of its own.)
+        if (c.code != 7) {
+            ExpectAnchored(layout.picture, layout.content, c.h, c.v);
+        }
         EXPECT_TRUE(Within(layout.caption, layout.content));
         EXPECT_EQ(layout.caption.Width(), 40);
-        // Only the centred picture lets the caption lie over it.
-        EXPECT_EQ(Intersects(layout.caption, layout.picture), c.code == 7);
+        EXPECT_FALSE(Intersects(layout.caption, layout.picture));
     }
+}
+
+TEST(ThreeDLayout, ACentredPictureGivesWayToTheCaption) {
+    for (const auto& c : kAnchors) {
+        SCOPED_TRACE(c.code);
+        Layout layout = ComputeLayout(Request(7, c.code), Fixed({40, 13}));
+        EXPECT_FALSE(Intersects(layout.caption, layout.picture));
+        if (c.code == 7) {
+            EXPECT_LT(layout.picture.bottom, layout.caption.top);  // stacked, picture above
+            continue;
+        }
+        ExpectAnchored(layout.caption, layout.content, c.h, c.v);
+    }
+    // Without a caption it is simply centred (the small icon buttons).
+    Layout alone = ComputeLayout(Request(7, 8), Fixed({0, 0}));
+    ExpectAnchored(alone.picture, alone.content, H::Centre, V::Middle);
 }
 
 TEST(ThreeDLayout, CaptionCodesAnchorTheCaptionInTheContent) {
@@ -157,6 +175,43 @@ TEST(ThreeDLayout, TinyOrOverfullControlsStayInsideTheirBounds) {
             EXPECT_TRUE(layout.caption.Empty() || Within(layout.caption, bounds));
         }
     }
+}
+
+TEST(ThreeDLayout, ACaptionTallerThanItsRoomGrowsIntoThePadding) {
+    // A 14-pixel bottom-bar button with an 8-point caption, 13 pixels high.
+    for (int code : {1, 7, 9}) {
+        SCOPED_TRACE(code);
+        LayoutRequest r = Request(code, 7, {0, 0});
+        r.bounds = {0, 0, 37, 14};
+        Layout layout = ComputeLayout(r, Fixed({28, 13}));
+        EXPECT_EQ(layout.caption.top, 1);
+        EXPECT_EQ(layout.caption.bottom, 13);
+        EXPECT_EQ(layout.caption.Width(), std::min(28, layout.content.Width()));
+    }
+    // A caption that would wrap into lines the bar has no room for takes the
+    // padding's width instead.
+    LayoutRequest bar = Request(7, 7, {0, 0});
+    bar.bounds = {0, 0, 37, 14};
+    auto wrapping = [](int maxWidth) { return maxWidth >= 33 ? Size{33, 13} : Size{20, 26}; };
+    Layout narrow = ComputeLayout(bar, wrapping);
+    EXPECT_EQ(narrow.caption.Width(), 33);
+    EXPECT_EQ(narrow.caption.Height(), 12);
+    EXPECT_GE(narrow.caption.left, 1);
+    EXPECT_LE(narrow.caption.right, 36);
+
+    // One that wraps even so is laid out as one line, cut by the frame.
+    auto longWord = [](int maxWidth) { return maxWidth >= 60 ? Size{60, 13} : Size{30, 26}; };
+    Layout cut = ComputeLayout(bar, longWord);
+    EXPECT_EQ(cut.caption.Height(), 12);
+    EXPECT_EQ(cut.caption.left, 1);
+    EXPECT_EQ(cut.caption.right, 36);
+
+    // A caption that fits stays in the content box.
+    LayoutRequest r = Request(7, 7, {0, 0});
+    r.bounds = {0, 0, 80, 30};
+    Layout layout = ComputeLayout(r, Fixed({28, 13}));
+    EXPECT_GE(layout.caption.top, layout.content.top);
+    EXPECT_LE(layout.caption.bottom, layout.content.bottom);
 }
 
 TEST(ThreeDLayout, OutOfRangeCodesFallBackToTheNearestValidOne) {

@@ -40,6 +40,12 @@ TEST(ThreeDLook, PropertiesAcceptTheirRangeAndRefuseTheRest) {
     }
 }
 
+TEST(ThreeDLook, CheckBoxCaptionStartsBesideItsSquare) {
+    EXPECT_EQ(DefaultLook(Kind::Check).captionPosition, 1);
+    EXPECT_EQ(DefaultLook(Kind::Button).captionPosition, 7);
+    EXPECT_EQ(DefaultLook(Kind::Button).buttonStyle, 2);
+}
+
 TEST(ThreeDLook, ReadingAMissingPropertyGivesMinusOne) {
     Look look;
     EXPECT_EQ(ReadProperty(look, Kind::Button, 0), -1);
