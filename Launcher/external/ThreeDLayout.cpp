@@ -73,8 +73,24 @@ Rect AnchorCaption(Size size, Rect room, const Rect& outer, int code) {
 
 Rect CaptionLimit(const LayoutRequest& request) { return Deflate(request.bounds, 1); }
 
+// A picture larger than the content (a 32-pixel icon in a small button with
+// large fonts) uses the padding rather than being cut, up to the frame.
+Rect PictureRoom(Size picture, Rect room, const Rect& bounds, int frame) {
+    Rect outer = Deflate(bounds, frame);
+    auto grow = [](int& low, int& high, int need, int outerLow, int outerHigh) {
+        int missing = need - (high - low);
+        if (missing <= 0) return;
+        low = std::max(outerLow, low - (missing + 1) / 2);
+        high = std::min(outerHigh, high + missing / 2);
+    };
+    grow(room.left, room.right, picture.width, outer.left, outer.right);
+    grow(room.top, room.bottom, picture.height, outer.top, outer.bottom);
+    return room;
+}
+
 void LayOutAnchored(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
-    layout.picture = Anchor(request.picture, layout.content, request.picturePosition);
+    Rect pictureRoom = PictureRoom(request.picture, layout.content, request.bounds, request.metrics.bevel);
+    layout.picture = Anchor(request.picture, pictureRoom, request.picturePosition);
     Rect room = layout.picture.Empty()
                     ? layout.content
                     : RoomBesidePicture(layout.content, layout.picture, request.picturePosition,
@@ -191,13 +207,13 @@ int PixelsToTwips(int pixels, int dpi) {
     return static_cast<int>(scaled >= 0 ? (scaled + half) / dpi : -((-scaled + half) / dpi));
 }
 
+// The launcher keeps its button sizes in pixels whatever the resolution, so
+// frames, padding and gaps keep their pixel widths too (as the system's own
+// controls do) and leave the room to the larger text; only the check box's
+// square grows with the font beside it.
 Metrics MetricsFor(int dpi) {
     Metrics m;
-    m.bevel = ScaleFor96(2, dpi);
-    m.padding = ScaleFor96(3, dpi);
-    m.gap = ScaleFor96(3, dpi);
     m.checkBox = ScaleFor96(13, dpi);
-    m.pressShift = 1;
     return m;
 }
 

@@ -53,8 +53,7 @@ struct Size {
 constexpr int kMaxPicturePosition = 12;
 constexpr int kMaxCaptionPosition = 8;
 
-// Pixel measures at a screen resolution (dots per inch), from their 96-dpi
-// values, so 120 dpi gives proportionally larger margins.
+// Pixel measures at a screen resolution (dots per inch).
 struct Metrics {
     int bevel = 2;     // room kept for the widest bevel
     int padding = 3;   // between bevel and content

@@ -94,7 +94,7 @@ void PanelsChecksColours(HWND parent, const Icons& icons, int top) {
     HWND on = Make(CreateCheck, parent, 450, top + 20, 140, 18, "Checked");
     SetProperty(on, kPropValue, 1);
     Make(CreateCheck, parent, 450, top + 40, 140, 18, "Unchecked");
-    HWND off = Make(CreateCheck, parent, 600, top + 20, 140, 18, "Disabled, checked");
+    HWND off = Make(CreateCheck, parent, 600, top + 20, 180, 18, "Disabled, checked");
     SetProperty(off, kPropValue, 1);
     EnableWindow(off, FALSE);
 
@@ -147,8 +147,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   10, 10, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                                   instance, nullptr);
     if (!window) return 1;
-    Icons icons{LoadIcon(nullptr, IDI_APPLICATION), LoadIcon(nullptr, IDI_INFORMATION),
-                LoadIcon(nullptr, IDI_WARNING), LoadIcon(nullptr, IDI_QUESTION)};
+    // 32-pixel icons at any resolution, as the launcher's large image list holds.
+    auto icon = [](LPCSTR id) {
+        return static_cast<HICON>(LoadImageA(nullptr, id, IMAGE_ICON, 32, 32, LR_SHARED));
+    };
+    Icons icons{icon(IDI_APPLICATION), icon(IDI_INFORMATION), icon(IDI_WARNING), icon(IDI_QUESTION)};
     StyleRows(window, icons, 6);
     PicturePositions(window, icons, 320);
     CaptionPositions(window, 416);

@@ -214,6 +214,19 @@ TEST(ThreeDLayout, ACaptionTallerThanItsRoomGrowsIntoThePadding) {
     EXPECT_LE(layout.caption.bottom, layout.content.bottom);
 }
 
+TEST(ThreeDLayout, APictureLargerThanTheContentUsesThePaddingUpToTheFrame) {
+    LayoutRequest r = Request(7, 7, {32, 32});
+    r.bounds = {0, 0, 36, 36};  // content 26 x 26
+    Layout layout = ComputeLayout(r, Fixed({0, 0}));
+    EXPECT_EQ(layout.picture, (Rect{2, 2, 34, 34}));
+    r.picturePosition = 0;
+    layout = ComputeLayout(r, Fixed({0, 0}));
+    EXPECT_EQ(layout.picture, (Rect{2, 2, 34, 34}));
+    r.picture = {40, 40};  // more than the frame leaves: cut at the frame
+    layout = ComputeLayout(r, Fixed({0, 0}));
+    EXPECT_EQ(layout.picture, (Rect{2, 2, 34, 34}));
+}
+
 TEST(ThreeDLayout, OutOfRangeCodesFallBackToTheNearestValidOne) {
     Layout high = ComputeLayout(Request(99, 99), Fixed({40, 13}));
     Layout twelve = ComputeLayout(Request(12, 8), Fixed({40, 13}));
@@ -246,7 +259,9 @@ TEST(ThreeDMetrics, ScaleWithTheScreenResolution) {
     struct Case {
         int dpi, bevel, padding, checkBox;
     };
-    const Case cases[] = {{96, 2, 3, 13}, {120, 3, 4, 16}, {144, 3, 5, 20}, {0, 2, 3, 13}};
+    // Frames and padding keep their pixels (button sizes are stored in
+    // pixels); the check box's square follows the font.
+    const Case cases[] = {{96, 2, 3, 13}, {120, 2, 3, 16}, {144, 2, 3, 20}, {0, 2, 3, 13}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dpi);
         Metrics m = MetricsFor(c.dpi);

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -287,6 +288,28 @@ TEST_F(ThreeDWin, WindowTextFollowsCaptionOrToolTip) {
     SetWindowTextA(button, "Games");
     EXPECT_EQ(Caption(button), "Games");
     EXPECT_EQ(WindowTextOf(button), "Games");
+}
+
+std::string TipText(HWND control) {
+    Control* c = ControlOf(control);
+    if (!c || !c->tip) return "<no tip>";
+    char text[256] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageA(c->tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST_F(ThreeDWin, ToolTipShowsTheTextGivenLast) {
+    HWND button = Button(1);
+    EXPECT_EQ(TipText(button), "<no tip>");  // no tip window until there is a text
+    SetToolTip(button, "Start the editor");
+    EXPECT_EQ(TipText(button), "Start the editor");
+    SetToolTip(button, "Start the mail program");
+    EXPECT_EQ(TipText(button), "Start the mail program");
 }
 
 TEST_F(ThreeDWin, CheckBoxTurnsOverOnClickAndSpace) {
