@@ -73,3 +73,53 @@ TEST(StartUp, DeletesOnlyTheTemporaryFilesOfTemp) {
 
 }  // namespace
 }  // namespace corvella
+
+namespace corvella {
+namespace {
+
+int CountChildren(HWND window, const char* className) {
+    int count = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0) ++count;
+    }
+    return count;
+}
+
+// The position of a child among its siblings in the keyboard's order.
+int ZPosition(HWND child) {
+    int position = 0;
+    for (HWND w = GetWindow(child, GW_HWNDFIRST); w && w != child; w = GetWindow(w, GW_HWNDNEXT)) ++position;
+    return position;
+}
+
+TEST(MainWindow, CarriesItsControlsInTheirTabOrder) {
+    testing::TempFolder folder;
+    testing::LauncherProcess launcher(folder);
+    ASSERT_TRUE(launcher.Start());
+    HWND window = launcher.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    // 20 tabs, 51 launch buttons and the three buttons of the bottom bar.
+    EXPECT_EQ(CountChildren(window, "CorvellaThreeDButton"), 74);
+    EXPECT_EQ(CountChildren(window, "CorvellaThreeDPanel"), 1);
+    EXPECT_EQ(CountChildren(window, "ScrollBar"), 1);
+    EXPECT_EQ(CountChildren(window, "Button"), 3);
+    for (int i = 0; i < 20; ++i) {
+        HWND tab = GetDlgItem(window, 1000 + i);
+        ASSERT_NE(tab, nullptr) << i;
+        EXPECT_EQ(ZPosition(tab), i) << "tab " << i;
+    }
+    for (int s = 0; s < 50; ++s) {
+        HWND button = GetDlgItem(window, 2000 + s);
+        ASSERT_NE(button, nullptr) << s;
+        EXPECT_EQ(ZPosition(button), 20 + s) << "button " << s;
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP, 0) << "button " << s;
+    }
+    EXPECT_NE(GetWindowLongA(GetDlgItem(window, 1000), GWL_STYLE) & WS_TABSTOP, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(launcher.WaitForExit(30000));
+}
+
+}  // namespace
+}  // namespace corvella

@@ -1,0 +1,60 @@
+#include "LauncherApp_win.h"
+
+#include "mainwindow/HotKeyHandler.h"
+#include "mainwindow/MainWindowLoad.h"
+
+namespace corvella {
+
+LauncherApp::LauncherApp(const std::string& programFolder)
+    : profile_(programFolder + "\\Corvella.ini"),
+      cues_(sound_, programFolder, settings_.EnableSound),
+      window_(screen_),
+      controls_(screen_),
+      platform_(MainWindow::kClassName) {}
+
+LauncherApp::~LauncherApp() = default;
+
+bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
+    if (!window_.Create(instance, kTitleText)) return false;
+    if (!controls_.Create(window_.Handle(), instance, nullptr)) return false;
+    OnMainWindowLoad(controls_);
+    hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
+    hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
+    platform_.SetMainWindow(window_.Handle());
+    dialogs_.SetOwner(window_.Handle());
+    window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
+    window_.onActivate = [this] { OnMainWindowActivate(Deps(), links_.CurrentSection()); };
+    return true;
+}
+
+StartupDeps LauncherApp::Deps() {
+    HotKeyReceiverPort& hotKey = hotKey_ ? static_cast<HotKeyReceiverPort&>(*hotKey_) : noHotKey_;
+    SettingsDeps settings{profile_, window_, screen_, events_, cues_, hotKey, links_, state_.startupFlag};
+    return {settings, platform_, *this, dialogs_, files_};
+}
+
+void LauncherApp::OnHotKeyPressed() {
+    OnHotKey(settings_, false, HotKeyDeps{window_, events_, *hotKey_, {}});
+}
+
+void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
+void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, links_.CurrentSection()); }
+void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
+
+int LauncherApp::Run(HINSTANCE instance) {
+    if (!CreateMainWindow(instance)) return 1;
+    if (!RunStartProcedure(state_, settings_, Deps())) return 0;
+    return MessageLoop();
+}
+
+int LauncherApp::MessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(window_.Handle(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+}  // namespace corvella

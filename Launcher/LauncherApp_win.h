@@ -1,0 +1,58 @@
+#pragma once
+// The running launcher: its state, the ports wired to the real platform and
+// the windows, from the start procedure to the end of the message loop.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "external/HotKeyReceiver_win.h"
+#include "mainwindow/MainWindowControls_win.h"
+#include "mainwindow/MainWindow_win.h"
+#include "platform/Desktop_win.h"
+#include "platform/Dialogs_win.h"
+#include "platform/Profile_win.h"
+#include "settings/Settings.h"
+#include "settings/SoundCues.h"
+#include "settings/Startup.h"
+#include "settings/Startup_win.h"
+
+namespace corvella {
+
+class LauncherApp final : private StartupLinks {
+public:
+    explicit LauncherApp(const std::string& programFolder);
+    ~LauncherApp() override;
+
+    // Runs the launcher; the process's exit code.
+    int Run(HINSTANCE instance);
+
+private:
+    bool CreateMainWindow(HINSTANCE instance);
+    StartupDeps Deps();
+    void OnHotKeyPressed();
+    int MessageLoop();
+
+    // What the start-up and shut-down ask of the main window's controls.
+    void RemoveButtonsFromTabOrder() override;
+    void FocusCurrentTab() override;
+    void StopTimers() override;
+
+    Settings settings_;
+    StartupState state_;
+    WinProfile profile_;
+    WinSoundPlayer sound_;
+    WinEventLoop events_;
+    WinScreen screen_;
+    NoHotKeyReceiver noHotKey_;
+    std::unique_ptr<HotKeyReceiver> hotKey_;
+    SettingsLinks links_;
+    CuePlayer cues_;
+    MainWindow window_;
+    MainWindowControls controls_;
+    WinStartupPlatform platform_;
+    WinDialogs dialogs_;
+    WinFileSystem files_;
+};
+
+}  // namespace corvella

@@ -1,0 +1,271 @@
+#include "MainWindowControls_win.h"
+
+#include <algorithm>
+#include <cmath>
+
+
+namespace corvella {
+
+namespace {
+
+// 3-D control numbers: tabs 1000 + i, launch buttons 2000 + s, the single
+// controls 3000 + their name's value.
+constexpr int kTabIds = 1000;
+constexpr int kButtonIds = 2000;
+constexpr int kSingleIds = 3000;
+
+int Pixels(int32_t twips, int twipsPerPixel) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+// Plain child windows start outside the visible area; the layout places the
+// ones that belong on view.
+HWND PlainChild(HWND parent, HINSTANCE instance, const char* cls, const char* text, DWORD style) {
+    return CreateWindowExA(0, cls, text, WS_CHILD | style, -100, -100, 10, 10, parent, nullptr,
+                           instance, nullptr);
+}
+
+bool IsIndexed(ControlName name) {
+    return name == ControlName::sectionButton || name == ControlName::buttonObj;
+}
+
+}  // namespace
+
+MainWindowControls::~MainWindowControls() {
+    for (HIMAGELIST list : imageLists_)
+        if (list) ImageList_Destroy(list);
+}
+
+bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events* events) {
+    window_ = window;
+    if (!threed::RegisterClasses(instance)) return false;
+    for (int i = 0; i < kSectionTabs; ++i)
+        tabs_[i] = threed::CreateButton(window, ControlId({ControlName::sectionButton, i}), events);
+    for (int s = 0; s < kLaunchButtons; ++s)
+        buttons_[s] = threed::CreateButton(window, ControlId({ControlName::buttonObj, s}), events);
+    buttonBG_ = PlainChild(window, instance, "STATIC", "", SS_NOTIFY | WS_VISIBLE);
+    hScroll_ = PlainChild(window, instance, "SCROLLBAR", "", SBS_HORZ);
+    message_ = threed::CreatePanel(window, ControlId({ControlName::message}), events);
+    oButton_ = threed::CreateButton(window, ControlId({ControlName::oButton}), events);
+    minBut_ = threed::CreateButton(window, ControlId({ControlName::MinBut}), events);
+    reOrgBut_ = threed::CreateButton(window, ControlId({ControlName::reOrgBut}), events);
+    hider_ = PlainChild(window, instance, "BUTTON", "", BS_PUSHBUTTON | WS_VISIBLE);
+    tempButton_ = PlainChild(window, instance, "BUTTON", "", BS_PUSHBUTTON | WS_VISIBLE);
+    tempButton2_ = PlainChild(window, instance, "BUTTON", "", BS_PUSHBUTTON | WS_VISIBLE);
+    imageLists_[0] = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                      ILC_COLOR32 | ILC_MASK, 16, 16);
+    imageLists_[1] = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                      ILC_COLOR32 | ILC_MASK, 16, 16);
+
+    SetTimer(window, kTimer1, 3000, nullptr);
+    for (HWND control : tabs_) tabOrder_.push_back(control);
+    for (HWND control : buttons_) tabOrder_.push_back(control);
+    for (HWND control : {buttonBG_, hScroll_, message_, oButton_, minBut_, reOrgBut_, hider_,
+                         tempButton_, tempButton2_})
+        tabOrder_.push_back(control);
+    if (std::find(tabOrder_.begin(), tabOrder_.end(), nullptr) != tabOrder_.end()) return false;
+    // Each control's child-window id is its control number, so that test
+    // tools and accessibility clients can find it (GetDlgItem).
+    for (HWND control : tabOrder_) {
+        int id = threed::IsThreeDControl(control) ? threed::ControlId(control) : 0;
+        if (id > 0) SetWindowLongPtrA(control, GWLP_ID, id);
+    }
+    auto single = [](ControlName n) { return ControlId({n, 0}); };
+    SetWindowLongPtrA(buttonBG_, GWLP_ID, single(ControlName::buttonBG));
+    SetWindowLongPtrA(hScroll_, GWLP_ID, single(ControlName::HScroll1));
+    SetWindowLongPtrA(hider_, GWLP_ID, single(ControlName::hider));
+    SetWindowLongPtrA(tempButton_, GWLP_ID, single(ControlName::tempbutton));
+    SetWindowLongPtrA(tempButton2_, GWLP_ID, single(ControlName::tempbutton2));
+    for (HWND control : tabOrder_)
+        if (threed::IsThreeDControl(control)) fonts_[control] = ControlFont{};
+    ApplyTabOrder();
+    return true;
+}
+
+int MainWindowControls::ControlId(ControlRef c) {
+    switch (c.name) {
+        case ControlName::sectionButton: return kTabIds + c.index;
+        case ControlName::buttonObj: return kButtonIds + c.index;
+        default: return kSingleIds + static_cast<int>(c.name);
+    }
+}
+
+std::optional<ControlRef> MainWindowControls::FromControlId(int id) {
+    if (id >= kTabIds && id < kTabIds + kSectionTabs) return ControlRef{ControlName::sectionButton, id - kTabIds};
+    if (id >= kButtonIds && id < kButtonIds + kLaunchButtons) return ControlRef{ControlName::buttonObj, id - kButtonIds};
+    int single = id - kSingleIds;
+    if (single >= static_cast<int>(ControlName::buttonBG) && single <= static_cast<int>(ControlName::tempbutton2))
+        return ControlRef{static_cast<ControlName>(single), 0};
+    return std::nullopt;
+}
+
+HWND MainWindowControls::Handle(ControlRef c) const {
+    if (!IsIndexed(c.name) && c.index != 0) return nullptr;
+    switch (c.name) {
+        case ControlName::sectionButton:
+            return c.index >= 0 && c.index < kSectionTabs ? tabs_[c.index] : nullptr;
+        case ControlName::buttonObj:
+            return c.index >= 0 && c.index < kLaunchButtons ? buttons_[c.index] : nullptr;
+        case ControlName::buttonBG: return buttonBG_;
+        case ControlName::HScroll1: return hScroll_;
+        case ControlName::message: return message_;
+        case ControlName::oButton: return oButton_;
+        case ControlName::MinBut: return minBut_;
+        case ControlName::reOrgBut: return reOrgBut_;
+        case ControlName::hider: return hider_;
+        case ControlName::tempbutton: return tempButton_;
+        case ControlName::tempbutton2: return tempButton2_;
+    }
+    return nullptr;
+}
+
+HWND MainWindowControls::ThreeD(ControlRef c) const {
+    HWND control = Handle(c);
+    return control && threed::IsThreeDControl(control) ? control : nullptr;
+}
+
+std::optional<ControlGeometry> MainWindowControls::Geometry(ControlRef c) const {
+    HWND control = Handle(c);
+    if (!control) return std::nullopt;
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
+    return ControlGeometry{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
+}
+
+bool MainWindowControls::SetGeometry(ControlRef c, const ControlGeometry& g) {
+    HWND control = Handle(c);
+    if (!control || g.width < 0 || g.height < 0) return false;
+    const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
+    return SetWindowPos(control, nullptr, Pixels(g.left, tx), Pixels(g.top, ty), Pixels(g.width, tx),
+                        Pixels(g.height, ty), SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+bool MainWindowControls::SetVisible(ControlRef c, bool visible) {
+    HWND control = Handle(c);
+    if (!control) return false;
+    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    return true;
+}
+
+bool MainWindowControls::SetEnabled(ControlRef c, bool enabled) {
+    HWND control = Handle(c);
+    if (!control) return false;
+    EnableWindow(control, enabled);
+    return true;
+}
+
+bool MainWindowControls::SetCaption(ControlRef c, const std::string& caption) {
+    HWND control = Handle(c);
+    if (!control) return false;
+    if (threed::IsThreeDControl(control))
+        threed::SetCaption(control, caption);
+    else
+        SetWindowTextA(control, caption.c_str());
+    return true;
+}
+
+std::string MainWindowControls::Caption(ControlRef c) const {
+    HWND control = Handle(c);
+    if (!control) return {};
+    if (threed::IsThreeDControl(control)) return threed::Caption(control);
+    char text[512] = {};
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+bool MainWindowControls::SetBackColor(ControlRef c, int32_t oleColour) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    threed::SetBackColor(control, oleColour);
+    return true;
+}
+
+bool MainWindowControls::SetForeColor(ControlRef c, int32_t oleColour) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    threed::SetForeColor(control, oleColour);
+    return true;
+}
+
+bool MainWindowControls::SetThreeDProperty(ControlRef c, int dispatchId, int32_t value) {
+    HWND control = ThreeD(c);
+    return control && threed::SetProperty(control, dispatchId, value);
+}
+
+bool MainWindowControls::SetFont(ControlRef c, const ControlFont& font) {
+    HWND control = ThreeD(c);
+    if (!control || font.size <= 0) return false;
+    fonts_[control] = font;
+    threed::SetFont(control, threed::FontSpec{font.name, static_cast<double>(font.size), font.bold, font.italic});
+    return true;
+}
+
+bool MainWindowControls::SetFontBold(ControlRef c, bool bold) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    ControlFont font = fonts_[control];
+    font.bold = bold;
+    return SetFont(c, font);
+}
+
+bool MainWindowControls::SetToolTip(ControlRef c, const std::string& text) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    threed::SetToolTip(control, text);
+    return true;
+}
+
+bool MainWindowControls::SetTabIndex(ControlRef c, int position) {
+    HWND control = Handle(c);
+    if (!control || position < 0) return false;
+    tabOrder_.erase(std::find(tabOrder_.begin(), tabOrder_.end(), control));
+    position = std::min(position, static_cast<int>(tabOrder_.size()));
+    tabOrder_.insert(tabOrder_.begin() + position, control);
+    // The keyboard moves through child windows in their z-order: the control
+    // goes right behind the one before it.
+    HWND before = position == 0 ? HWND_TOP : tabOrder_[static_cast<size_t>(position) - 1];
+    SetWindowPos(control, before, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
+void MainWindowControls::ApplyTabOrder() {
+    HWND previous = HWND_TOP;
+    for (HWND control : tabOrder_) {
+        SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control;
+    }
+}
+
+bool MainWindowControls::SetTabStop(ControlRef c, bool stop) {
+    HWND control = Handle(c);
+    if (!control) return false;
+    LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+    SetWindowLongPtrA(control, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    return true;
+}
+
+bool MainWindowControls::SetAutomaticDrag(ControlRef c, bool automatic) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    threed::SetAutomaticDrag(control, automatic);
+    return true;
+}
+
+bool MainWindowControls::Focus(ControlRef c) {
+    HWND control = Handle(c);
+    if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+    SetFocus(control);
+    return true;
+}
+
+void MainWindowControls::SetTimerEnabled(TimerName timer, bool enabled) {
+    const UINT_PTR id = timer == TimerName::Timer1 ? kTimer1 : kTimer2;
+    if (enabled)
+        SetTimer(window_, id, timer == TimerName::Timer1 ? 3000 : 10, nullptr);
+    else
+        KillTimer(window_, id);
+}
+
+}  // namespace corvella

@@ -1,0 +1,106 @@
+#pragma once
+// The main window's controls in memory: what each was last given, and the
+// keyboard's tab order with the same insert semantics as the real window.
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "mainwindow/WindowControls.h"
+
+namespace corvella::testing {
+
+struct FakeControl {
+    ControlGeometry geometry;
+    bool visible = false;
+    bool enabled = true;
+    bool tabStop = true;
+    bool automaticDrag = false;
+    std::string caption, toolTip;
+    int32_t backColor = 0, foreColor = 0;
+    ControlFont font;
+    std::map<int, int32_t> properties;
+};
+
+class FakeWindowControls final : public WindowControls {
+public:
+    FakeWindowControls() {
+        auto add = [&](ControlName name, int count) {
+            for (int i = 0; i < count; ++i) {
+                controls_[Key({name, i})] = FakeControl{};
+                tabOrder.push_back({name, i});
+            }
+        };
+        add(ControlName::sectionButton, kSectionTabs);
+        add(ControlName::buttonObj, kLaunchButtons);
+        for (ControlName n : {ControlName::buttonBG, ControlName::HScroll1, ControlName::message,
+                              ControlName::oButton, ControlName::MinBut, ControlName::reOrgBut,
+                              ControlName::hider, ControlName::tempbutton, ControlName::tempbutton2})
+            add(n, 1);
+    }
+
+    FakeControl* Find(ControlRef c) {
+        auto it = controls_.find(Key(c));
+        return it == controls_.end() ? nullptr : &it->second;
+    }
+    const FakeControl* Find(ControlRef c) const {
+        auto it = controls_.find(Key(c));
+        return it == controls_.end() ? nullptr : &it->second;
+    }
+    int TabPosition(ControlRef c) const {
+        return static_cast<int>(std::find(tabOrder.begin(), tabOrder.end(), c) - tabOrder.begin());
+    }
+
+    std::optional<ControlGeometry> Geometry(ControlRef c) const override {
+        const FakeControl* f = Find(c);
+        return f ? std::optional<ControlGeometry>(f->geometry) : std::nullopt;
+    }
+    bool SetGeometry(ControlRef c, const ControlGeometry& g) override { return Set(c, [&](FakeControl& f) { f.geometry = g; }); }
+    bool SetVisible(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.visible = v; }); }
+    bool SetEnabled(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.enabled = v; }); }
+    bool SetCaption(ControlRef c, const std::string& t) override { return Set(c, [&](FakeControl& f) { f.caption = t; }); }
+    std::string Caption(ControlRef c) const override {
+        const FakeControl* f = Find(c);
+        return f ? f->caption : std::string();
+    }
+    bool SetBackColor(ControlRef c, int32_t v) override { return Set(c, [&](FakeControl& f) { f.backColor = v; }); }
+    bool SetForeColor(ControlRef c, int32_t v) override { return Set(c, [&](FakeControl& f) { f.foreColor = v; }); }
+    bool SetThreeDProperty(ControlRef c, int id, int32_t v) override {
+        return Set(c, [&](FakeControl& f) { f.properties[id] = v; });
+    }
+    bool SetFont(ControlRef c, const ControlFont& font) override { return Set(c, [&](FakeControl& f) { f.font = font; }); }
+    bool SetFontBold(ControlRef c, bool b) override { return Set(c, [&](FakeControl& f) { f.font.bold = b; }); }
+    bool SetToolTip(ControlRef c, const std::string& t) override { return Set(c, [&](FakeControl& f) { f.toolTip = t; }); }
+    bool SetTabIndex(ControlRef c, int position) override {
+        if (!Find(c) || position < 0) return false;
+        tabOrder.erase(std::find(tabOrder.begin(), tabOrder.end(), c));
+        position = std::min(position, static_cast<int>(tabOrder.size()));
+        tabOrder.insert(tabOrder.begin() + position, c);
+        return true;
+    }
+    bool SetTabStop(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.tabStop = v; }); }
+    bool SetAutomaticDrag(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.automaticDrag = v; }); }
+    bool Focus(ControlRef c) override {
+        if (!Find(c)) return false;
+        focused = c;
+        return true;
+    }
+    void SetTimerEnabled(TimerName timer, bool enabled) override { timers[timer] = enabled; }
+
+    std::vector<ControlRef> tabOrder;
+    std::optional<ControlRef> focused;
+    std::map<TimerName, bool> timers{{TimerName::Timer1, true}, {TimerName::Timer2, false}};
+
+private:
+    static std::pair<int, int> Key(ControlRef c) { return {static_cast<int>(c.name), c.index}; }
+    template <typename Change>
+    bool Set(ControlRef c, Change change) {
+        FakeControl* f = Find(c);
+        if (!f) return false;
+        change(*f);
+        return true;
+    }
+
+    std::map<std::pair<int, int>, FakeControl> controls_;
+};
+
+}  // namespace corvella::testing
