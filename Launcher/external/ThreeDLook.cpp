@@ -2,18 +2,12 @@
 
 #include <algorithm>
 
+#include "external/ThreeDIds.h"
 #include "external/ThreeDLayout.h"
 
 namespace corvella::threed {
 
 namespace {
-
-constexpr int kIdStyle = 51;
-constexpr int kIdTextEffect = 9;
-constexpr int kIdPicturePosition = 40;
-constexpr int kIdCaptionPosition = 7;
-constexpr int kIdTabLook = 13;
-constexpr int kIdValue = 0;
 
 struct PropertyRange {
     int id;
@@ -26,12 +20,12 @@ struct PropertyRange {
 // Which kind has which property, and its range. The panel has no press and no
 // picture; the check box draws its own square and has a value.
 constexpr PropertyRange kProperties[] = {
-    {kIdStyle, 1, 4, &Look::buttonStyle, true, true, false},
-    {kIdTextEffect, 0, 4, &Look::textEffect, true, true, true},
-    {kIdPicturePosition, 0, kMaxPicturePosition, &Look::picturePosition, true, false, false},
-    {kIdCaptionPosition, 0, kMaxCaptionPosition, &Look::captionPosition, true, true, true},
-    {kIdTabLook, 1, 3, &Look::tabLook, true, false, false},
-    {kIdValue, 0, 1, &Look::value, false, false, true},
+    {kPropButtonStyle, 1, 4, &Look::buttonStyle, true, true, false},
+    {kPropTextEffect, 0, 4, &Look::textEffect, true, true, true},
+    {kPropPicturePosition, 0, kMaxPicturePosition, &Look::picturePosition, true, false, false},
+    {kPropCaptionPosition, 0, kMaxCaptionPosition, &Look::captionPosition, true, true, true},
+    {kPropTabLook, 1, 3, &Look::tabLook, true, false, false},
+    {kPropValue, 0, 1, &Look::value, false, false, true},
 };
 
 const PropertyRange* Find(Kind kind, int id) {
@@ -87,7 +81,7 @@ bool ApplyProperty(Look& look, Kind kind, int dispatchId, int32_t value) {
     const PropertyRange* p = Find(kind, dispatchId);
     if (!p || value < p->low || value > p->high) return false;
     // Tab look has two meanings only: latched (1) and normal (3).
-    if (dispatchId == kIdTabLook && value == 2) return false;
+    if (dispatchId == kPropTabLook && value == 2) return false;
     look.*(p->field) = value;
     return true;
 }

@@ -205,6 +205,11 @@ LRESULT Dispatch(Control& c, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE: OnMouseLeave(c); return 0;
     case WM_KEYDOWN: OnKey(c, true, wParam); return 0;
     case WM_KEYUP: OnKey(c, false, wParam); return 0;
+    // Alt combinations and F10 are reported too, then left to the system
+    // (Alt+F4, the window menu).
+    case WM_SYSKEYDOWN: case WM_SYSKEYUP:
+        OnKey(c, message == WM_SYSKEYDOWN, wParam);
+        return DefWindowProcA(c.window, message, wParam, lParam);
     case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
     case WM_CAPTURECHANGED: OnCaptureLost(c); return 0;
     case WM_SETFOCUS: Redraw(c); return 0;

@@ -23,15 +23,17 @@ protected:
         receiver.SetEnabled(true);
     }
 
-    // Control+F9, with the key held for `heldMs` and repeated by the keyboard.
-    void Press(DWORD heldMs = 150, int repeats = 3) {
+    // Control+F9 held, repeated by the keyboard, then let go. The key stays
+    // down until the receiver has had the chance to see it (it reacts at
+    // once, or not within a good half second when it must not), so a slow
+    // machine does not turn into a missed press.
+    void Press(int repeats = 3) {
+        const int before = events;
         Key(VK_CONTROL, true);
         Key(VK_F9, true);
-        for (int i = 0; i < repeats; ++i) {
-            Pump(heldMs / (repeats + 1));
-            Key(VK_F9, true);  // auto-repeat sends further key-downs
-        }
-        Pump(heldMs / (repeats + 1));
+        PumpUntil([&] { return events > before; }, 600);
+        for (int i = 0; i < repeats; ++i) Key(VK_F9, true);  // auto-repeat sends further key-downs
+        Pump(100);
         Key(VK_F9, false);
         Key(VK_CONTROL, false);
         Pump(80);
@@ -42,7 +44,7 @@ TEST_F(HotKeyReceiverWin, RaisesOneEventPerPress) {
     ASSERT_TRUE(receiver.Armed());
     Press();
     EXPECT_EQ(events, 1);
-    Press(300, 6);
+    Press(8);
     EXPECT_EQ(events, 2);
 }
 
@@ -87,7 +89,7 @@ TEST_F(HotKeyReceiverWin, ChangingTheKeyTakesEffect) {
     Press();  // Control+F9 is no longer it
     EXPECT_EQ(events, 0);
     Key(VK_F8, true);
-    Pump(120);
+    PumpUntil([&] { return events > 0; }, 600);
     Key(VK_F8, false);
     Pump(60);
     EXPECT_EQ(events, 1);

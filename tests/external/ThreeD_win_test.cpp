@@ -360,12 +360,19 @@ TEST_F(ThreeDWin, StylesPaintTheirFramesInTheBackColour) {
     struct Case {
         int style;
         bool framed;
+        bool shaded;
     };
-    for (const Case& c : {Case{1, true}, Case{2, true}, Case{3, true}, Case{4, false}}) {
+    for (const Case& c : {Case{1, true, false}, Case{2, true, true}, Case{3, true, false}, Case{4, false, false}}) {
         SCOPED_TRACE(c.style);
         ASSERT_TRUE(SetProperty(button, kPropButtonStyle, c.style));
         Pixels p = Print(button);
-        EXPECT_EQ(p.At(30, 24), kRed);  // plain fill in the lower half
+        if (c.shaded) {
+            // Light at the top, darker at the bottom, the back colour between.
+            EXPECT_GT(GetGValue(p.At(30, 3)), GetGValue(p.At(30, 26)));
+            EXPECT_EQ(GetRValue(p.At(30, 19)), 200);
+        } else {
+            EXPECT_EQ(p.At(30, 24), kRed);
+        }
         EXPECT_EQ(p.At(0, 29) != kRed, c.framed);
     }
 }
