@@ -220,8 +220,10 @@ bool MainWindowControls::SetToolTip(ControlRef c, const std::string& text) {
 bool MainWindowControls::SetTabIndex(ControlRef c, int position) {
     HWND control = Handle(c);
     if (!control || position < 0) return false;
-    tabOrder_.erase(std::find(tabOrder_.begin(), tabOrder_.end(), control));
-    position = std::min(position, static_cast<int>(tabOrder_.size()));
+    auto current = std::find(tabOrder_.begin(), tabOrder_.end(), control);
+    position = std::min(position, static_cast<int>(tabOrder_.size()) - 1);
+    if (current - tabOrder_.begin() == position) return true;
+    tabOrder_.erase(current);
     tabOrder_.insert(tabOrder_.begin() + position, control);
     // The keyboard moves through child windows in their z-order: the control
     // goes right behind the one before it.
