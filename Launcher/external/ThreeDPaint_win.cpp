@@ -247,7 +247,10 @@ void PaintInto(Control& c, HDC dc, const RECT& client) {
     else
         DrawPicture(dc, c, layout.picture, enabled, p.back);
     DrawCaption(dc, c, layout.caption, p, enabled);
-    if (GetFocus() == c.window && c.kind != Kind::Panel) DrawFocus(dc, layout, m, c.kind);
+    // The focus mark follows the system's keyboard cues: hidden until the
+    // user works the window with the keyboard, where the window asks for that.
+    bool cues = !(SendMessageA(c.window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if (cues && GetFocus() == c.window && c.kind != Kind::Panel) DrawFocus(dc, layout, m, c.kind);
     SelectObject(dc, oldFont);
 }
 

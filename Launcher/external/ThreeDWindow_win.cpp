@@ -213,6 +213,9 @@ LRESULT Dispatch(Control& c, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
     case WM_CAPTURECHANGED: OnCaptureLost(c); return 0;
     case WM_SETFOCUS: Redraw(c); return 0;
+    case WM_UPDATEUISTATE:
+        Redraw(c);
+        return DefWindowProcA(c.window, message, wParam, lParam);
     case WM_KILLFOCUS: OnKillFocus(c); return 0;
     case WM_ENABLE: case WM_SIZE: Redraw(c); return 0;
     case WM_SETTEXT: return OnSetText(c, lParam);

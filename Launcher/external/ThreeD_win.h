@@ -55,7 +55,11 @@ struct FontSpec {
 bool RegisterClasses(HINSTANCE instance);
 
 // Child windows of `parent`, created hidden. `events` may be null; otherwise
-// it must outlive the control.
+// it must outlive the control. Files dropped from the shell arrive through
+// OLE drag and drop (with files-drag-over events) when OLE is initialised on
+// the thread before the control is created, else as WM_DROPFILES (drops only).
+// Events run on the control's thread, inside its message handling; the owner
+// may destroy the control from one of them.
 HWND CreateButton(HWND parent, int controlId, Events* events);
 HWND CreatePanel(HWND parent, int controlId, Events* events);
 HWND CreateCheck(HWND parent, int controlId, Events* events);

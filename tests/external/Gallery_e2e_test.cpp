@@ -11,6 +11,7 @@ namespace corvella::testing {
 namespace {
 
 struct Child {
+    HWND window;
     std::string className;
     std::string text;
 };
@@ -18,7 +19,7 @@ struct Child {
 BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    reinterpret_cast<std::vector<Child>*>(param)->push_back({name, WindowText(window)});
+    reinterpret_cast<std::vector<Child>*>(param)->push_back({window, name, WindowText(window)});
     return TRUE;
 }
 
@@ -50,6 +51,29 @@ TEST(ThreeDGallery, ShowsEveryStyleAndSavesItsScreenshot) {
     EXPECT_TRUE(tipAsName);
     Sleep(300);
     EXPECT_TRUE(SaveScreenshot(gallery, "threed_gallery"));
+
+    // The states a still picture does not show: the pointer over the style 4
+    // button (its frame appears) and the style 1 button held down.
+    std::vector<HWND> notepads;
+    for (const auto& c : children)
+        if (c.text == "Notepad") notepads.push_back(c.window);
+    ASSERT_EQ(notepads.size(), 8u);  // two per style, created style by style
+    auto centre = [](HWND w) {
+        RECT r;
+        GetWindowRect(w, &r);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    POINT hot = centre(notepads[6]);
+    SetCursorPos(hot.x, hot.y);
+    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    Sleep(300);
+    EXPECT_TRUE(SaveScreenshot(gallery, "threed_gallery_hover"));
+    POINT held = centre(notepads[0]);
+    SetCursorPos(held.x, held.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Sleep(300);
+    EXPECT_TRUE(SaveScreenshot(gallery, "threed_gallery_pressed"));
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 
     PostMessageA(gallery, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
