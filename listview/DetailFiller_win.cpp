@@ -64,6 +64,7 @@ void DetailFiller::Work(HWND window, UINT readyMessage, UINT doneMessage, WPARAM
     // The shell's icon look-up may create COM objects on this thread.
     HRESULT com = CoInitialize(nullptr);
     try {
+        IconReader icons;
         std::vector<FillResult> batch;
         batch.reserve(kBatchSize);
         for (auto& job : jobs) {
@@ -71,7 +72,7 @@ void DetailFiller::Work(HWND window, UINT readyMessage, UINT doneMessage, WPARAM
             FillResult result;
             result.serial = job.serial;
             if (job.readFile) result.fileRead = ReadFileDetails(job.path, result.details);
-            result.icon = SystemIconIndex(job.path, job.absoluteId);
+            result.icon = icons.IconOf(job.path, job.isFolder, job.absoluteId);
             batch.push_back(std::move(result));
             if (batch.size() == kBatchSize) Deliver(batch, window, readyMessage, generation);
         }

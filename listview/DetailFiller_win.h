@@ -23,6 +23,7 @@ struct FillJob {
     std::string path;                   // file-system path, or empty
     ITEMIDLIST* absoluteId = nullptr;   // own copy, only for items without a path
     bool readFile = false;              // size, attributes and time come from the file
+    bool isFolder = false;
 };
 
 struct FillResult {

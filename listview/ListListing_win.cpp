@@ -161,6 +161,8 @@ bool ListWindow::EnumerateInto(IShellFolder* folder) {
     ComRef<IEnumIDList> items;
     if (folder->EnumObjects(nullptr, kEnumerateAll, items.out()) != S_OK || !items.get()) return false;
 
+    NameReader names(folder, current_->absoluteId);
+    icons_ = IconReader();
     std::vector<std::unique_ptr<ListItem>> found;
     ITEMIDLIST* id = nullptr;
     ULONG fetched = 0;
@@ -169,16 +171,15 @@ bool ListWindow::EnumerateInto(IShellFolder* folder) {
         ULONG attributes = kItemAttributeMask;
         const ITEMIDLIST* ids[] = {relative.get()};
         if (FAILED(folder->GetAttributesOf(1, ids, &attributes))) attributes = 0;
-        IdHolder absolute(JoinIds(current_->absoluteId, relative.get()));
         auto item = std::make_unique<ListItem>();
-        item->path = PathOfId(absolute.get());
+        item->path = names.PathOf(relative.get(), attributes);
         FilterItem filtered{(attributes & SFGAO_FOLDER) != 0, !item->path.empty(), item->path, 0};
         if (!PassesListingFilter(filtered, pattern_)) continue;
         item->folder = folder;
         folder->AddRef();
         item->relativeId = relative.release();
         item->shellAttributes = attributes;
-        ReadShellNames(absolute.get(), item->details);
+        names.ReadNames(item->relativeId, attributes, item->path, item->details);
         if (nameSpace_ == kMyComputer) item->parsingName = DisplayNameOf(folder, item->relativeId, SHGDN_FORPARSING);
         found.push_back(std::move(item));
     }
@@ -206,10 +207,9 @@ bool ListWindow::InsertItem(int position, std::unique_ptr<ListItem> item) {
     entry.state = INDEXTOOVERLAYMASK(item->overlay);
     entry.stateMask = LVIS_OVERLAYMASK;
     int index = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&entry)));
+    // Sub-items never set are asked for like the item's own text, so the
+    // Size, Type and Modified texts come on demand without a message each.
     if (index < 0) return false;  // the item and its id are freed with `item`
-    for (int column = kSizeColumn; column <= kModifiedColumn; ++column) {
-        ListView_SetItemText(list_, index, column, LPSTR_TEXTCALLBACKA);
-    }
     ListItem* inserted = item.release();  // the list owns it now; freed on LVN_DELETEITEM
     bySerial_[inserted->serial] = inserted;
     return true;
@@ -219,9 +219,9 @@ void ListWindow::FillDetails(ListItem& item) {
     if (nameSpace_ != kMyComputer && !item.path.empty()) ReadFileDetails(item.path, item.details);
     if (item.path.empty()) {
         IdHolder absolute(JoinIds(current_->absoluteId, item.relativeId));
-        item.icon = SystemIconIndex(item.path, absolute.get());
+        item.icon = icons_.IconOf(item.path, item.IsFolder(), absolute.get());
     } else {
-        item.icon = SystemIconIndex(item.path, nullptr);
+        item.icon = icons_.IconOf(item.path, item.IsFolder(), nullptr);
     }
 }
 
@@ -237,15 +237,16 @@ void ListWindow::StartFiller(int from) {
         job.serial = item->serial;
         job.path = item->path;
         job.readFile = nameSpace_ != kMyComputer && !item->path.empty();
+        job.isFolder = item->IsFolder();
         if (item->path.empty()) job.absoluteId = JoinIds(current_->absoluteId, item->relativeId);
         jobs.push_back(std::move(job));
     }
-    filler_.Start(list_, kMsgDetailsReady, kMsgFillerDone, generation_, std::move(jobs));
+    filler_.Start(pane_, kMsgDetailsReady, kMsgFillerDone, generation_, std::move(jobs));
 }
 
 void ListWindow::StartWatchers() {
     if (!currentPath_.empty()) {
-        folderWatcher_.Start(list_, kMsgFolderChanged, currentPath_, FILE_NOTIFY_CHANGE_DIR_NAME, generation_);
+        folderWatcher_.Start(pane_, kMsgFolderChanged, currentPath_, FILE_NOTIFY_CHANGE_DIR_NAME, generation_);
     }
     std::string filesPath = currentPath_;
     if (filesPath.empty() && nameSpace_ == kRecycleBin) {
@@ -253,7 +254,7 @@ void ListWindow::StartWatchers() {
         if (GetSystemDirectoryA(system, MAX_PATH) >= 3) filesPath = std::string(system, 3) + "RECYCLED";
     }
     if (!filesPath.empty()) {
-        fileWatcher_.Start(list_, kMsgFolderChanged, filesPath, FILE_NOTIFY_CHANGE_FILE_NAME, generation_);
+        fileWatcher_.Start(pane_, kMsgFolderChanged, filesPath, FILE_NOTIFY_CHANGE_FILE_NAME, generation_);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The private window messages of the list control, under their numbers.
-// The list window itself handles the folder-changed and filler messages;
+// The file pane of the list handles the folder-changed and filler messages;
 // the others travel between the list, the file pane, the frame and the
 // control object, and ListSink gives the same notices to C++ callers.
 #include <windows.h>
@@ -10,7 +10,7 @@ namespace panorell {
 inline constexpr UINT kMsgPaneMovedOnItsOwn = 0x504;   // file pane to frame
 inline constexpr UINT kMsgMovedOnItsOwn = 0x505;       // list to file pane: wParam record, lParam 1 opened, 2 up
 inline constexpr UINT kMsgBackspaceUp = 0x507;         // list to file pane: wParam 8
-inline constexpr UINT kMsgFolderChanged = 0x508;       // watcher to list: wParam 1 files, 2 folders
+inline constexpr UINT kMsgFolderChanged = 0x508;       // watcher to list (its pane): wParam 1 files, 2 folders
 inline constexpr UINT kMsgStopWatcher = 0x509;         // thread message to a watcher (the list uses an event)
 inline constexpr UINT kMsgGotFocus = 0x518;            // list to control
 inline constexpr UINT kMsgLostFocus = 0x519;           // list to control

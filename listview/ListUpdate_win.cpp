@@ -25,7 +25,7 @@ struct ListWindow::Collected {
     ListItem* match = nullptr;
 };
 
-std::vector<ListWindow::Collected> ListWindow::CollectPassing(int flags, bool& failed) {
+std::vector<ListWindow::Collected> ListWindow::CollectPassing(int flags, NameReader& names, bool& failed) {
     std::vector<Collected> collected;
     failed = false;
     bool onDesktop = nameSpace_ == kDesktop;
@@ -41,14 +41,13 @@ std::vector<ListWindow::Collected> ListWindow::CollectPassing(int flags, bool& f
     while (items->Next(1, &id, &fetched) == S_OK && id) {
         IdHolder relative(id);
         auto item = std::make_unique<ListItem>();
-        IdHolder absolute(JoinIds(current_->absoluteId, relative.get()));
-        item->path = PathOfId(absolute.get());
-        if (!item->path.empty()) ReadFileDetails(item->path, item->details);
-        FilterItem filtered{false, !item->path.empty(), item->path, item->details.fileAttributes};
-        if (!PassesRefreshFilter(filtered, pattern_, attributeFilter_)) continue;
         ULONG attributes = kItemAttributeMask;
         const ITEMIDLIST* ids[] = {relative.get()};
         if (FAILED(currentFolder_->GetAttributesOf(1, ids, &attributes))) attributes = 0;
+        item->path = names.PathOf(relative.get(), attributes);
+        if (!item->path.empty()) ReadFileDetails(item->path, item->details);
+        FilterItem filtered{false, !item->path.empty(), item->path, item->details.fileAttributes};
+        if (!PassesRefreshFilter(filtered, pattern_, attributeFilter_)) continue;
         item->shellAttributes = attributes;
         item->relativeId = relative.release();
         collected.push_back(Collected{std::move(item), nullptr});
@@ -59,7 +58,8 @@ std::vector<ListWindow::Collected> ListWindow::CollectPassing(int flags, bool& f
 void ListWindow::UpdateContents(int flags) {
     if (!list_ || !current_) return;
     bool failed = false;
-    std::vector<Collected> collected = CollectPassing(flags, failed);
+    NameReader names(currentFolder_, current_->absoluteId);
+    std::vector<Collected> collected = CollectPassing(flags, names, failed);
     if (failed && sink_) sink_->OnControlError(1);
     bool foldersOnly = (flags & 2) && nameSpace_ != kDesktop;
 
@@ -103,8 +103,7 @@ void ListWindow::UpdateContents(int flags) {
         ListItem& item = *entry.item;
         item.folder = currentFolder_;
         currentFolder_->AddRef();
-        IdHolder absolute(JoinIds(current_->absoluteId, item.relativeId));
-        ReadShellNames(absolute.get(), item.details);
+        names.ReadNames(item.relativeId, item.shellAttributes, item.path, item.details);
         FillDetails(item);
         InsertItem(ItemCount(), std::move(entry.item));
     }
@@ -130,12 +129,12 @@ void ListWindow::Refresh() {
 }
 
 void ListWindow::RefreshDetails() {
+    NameReader names(currentFolder_, current_->absoluteId);
     for (int i = 0, n = ItemCount(); i < n; ++i) {
         auto* item = const_cast<ListItem*>(Item(i));
         if (!item) continue;
         ItemDetails fresh = item->details;
-        IdHolder absolute(JoinIds(current_->absoluteId, item->relativeId));
-        ReadShellNames(absolute.get(), fresh);
+        names.ReadNames(item->relativeId, item->shellAttributes, item->path, fresh);
         if (nameSpace_ != kMyComputer && !item->path.empty()) ReadFileDetails(item->path, fresh);
         if (fresh == item->details) continue;
         item->details = std::move(fresh);

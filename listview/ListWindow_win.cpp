@@ -11,7 +11,6 @@ namespace panorell {
 namespace {
 
 constexpr char kPaneClass[] = "PanorellFilePane";
-constexpr UINT_PTR kSubclassId = 1;
 
 // List-view styles: list view, shared image lists, auto-arrange and label
 // editing; the single-selection bit is added when multi-select is off.
@@ -61,7 +60,7 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
     DWORD style = WS_CHILD | WS_VISIBLE | kListStyle | (multiSelect ? 0 : LVS_SINGLESEL);
     list_ = CreateWindowExA(0, WC_LISTVIEWA, "", style, 0, 0, rect.right - rect.left, rect.bottom - rect.top, pane_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), GetModuleHandleA(nullptr), nullptr);
-    if (!list_ || !SetWindowSubclass(list_, ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    if (!list_) {
         Destroy();
         return false;
     }
@@ -76,7 +75,6 @@ void ListWindow::Destroy() {
     if (list_) {
         // Deleting the items frees their records through LVN_DELETEITEM.
         ListView_DeleteAllItems(list_);
-        RemoveWindowSubclass(list_, ListProc, kSubclassId);
     }
     if (pane_) {
         SetWindowLongPtrA(pane_, GWLP_USERDATA, 0);
@@ -99,8 +97,20 @@ LRESULT CALLBACK ListWindow::PaneProc(HWND window, UINT message, WPARAM wParam, 
     }
 }
 
+// The pane, not the list-view, receives the threads' notices and the
+// list-view's notifications: the list-view keeps its own window procedure,
+// and every message to it stays a direct call.
 LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case kMsgFolderChanged:
+        OnFolderChanged(wParam, lParam);
+        return 0;
+    case kMsgDetailsReady:
+        OnDetailsReady(wParam);
+        return 0;
+    case kMsgFillerDone:
+        OnFillerDone(wParam);
+        return 0;
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_SIZE:
@@ -122,32 +132,6 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT CALLBACK ListWindow::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-    auto* self = reinterpret_cast<ListWindow*>(data);
-    try {
-        switch (message) {
-        case kMsgFolderChanged:
-            self->OnFolderChanged(wParam, lParam);
-            return 0;
-        case kMsgDetailsReady:
-            self->OnDetailsReady(wParam);
-            return 0;
-        case kMsgFillerDone:
-            self->OnFillerDone(wParam);
-            return 0;
-        case WM_KEYDOWN:
-            self->OnKeyDown(wParam);
-            break;
-        default:
-            break;
-        }
-    } catch (const std::exception&) {
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 LRESULT ListWindow::OnNotify(NMHDR* header) {
     if (!header || header->hwndFrom != list_) return 0;
     switch (header->code) {
@@ -156,6 +140,9 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
         return 0;
     case LVN_DELETEITEM:
         OnDeleteItem(reinterpret_cast<NMLISTVIEW*>(header));
+        return 0;
+    case LVN_KEYDOWN:
+        OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
         return 0;
     case LVN_COLUMNCLICK:
         SortBy(KindOfColumn(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem));

@@ -18,6 +18,7 @@
 #include "FolderWatcher_win.h"
 #include "ItemDetails.h"
 #include "ItemFilter.h"
+#include "ItemReader_win.h"
 #include "SortRules.h"
 
 namespace panorell {
@@ -123,7 +124,6 @@ public:
 private:
     // Window plumbing (ListWindow_win.cpp).
     static LRESULT CALLBACK PaneProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT OnPaneMessage(UINT, WPARAM, LPARAM);
     LRESULT OnNotify(NMHDR* header);
     void OnGetDisplayInfo(NMLVDISPINFOA* info);
@@ -149,7 +149,7 @@ private:
 
     // Updates (ListUpdate_win.cpp).
     struct Collected;
-    std::vector<Collected> CollectPassing(int flags, bool& failed);
+    std::vector<Collected> CollectPassing(int flags, NameReader& names, bool& failed);
     void RefreshDetails();
 
     // Columns (ListColumns_win.cpp).
@@ -179,6 +179,7 @@ private:
     WPARAM generation_ = 0;            // which listing the threads' notices belong to
     uint32_t nextSerial_ = 1;
     std::unordered_map<uint32_t, ListItem*> bySerial_;
+    IconReader icons_;                 // for the items filled on the window thread
 };
 
 }  // namespace panorell
