@@ -46,14 +46,6 @@ TEST(ThreeDLook, CheckBoxCaptionStartsBesideItsSquare) {
     EXPECT_EQ(DefaultLook(Kind::Button).buttonStyle, 2);
 }
 
-TEST(ThreeDLook, ReadingAMissingPropertyGivesMinusOne) {
-    Look look;
-    EXPECT_EQ(ReadProperty(look, Kind::Button, 0), -1);
-    EXPECT_EQ(ReadProperty(look, Kind::Panel, 40), -1);
-    EXPECT_EQ(ReadProperty(look, Kind::Check, 51), -1);
-    EXPECT_EQ(ReadProperty(look, Kind::Button, 51), 2);
-}
-
 auto Key(const Appearance& a) { return std::make_tuple(a.frame, a.fill, a.contentPressed); }
 
 TEST(ThreeDLook, EveryButtonStyleLooksDifferentAtRest) {
@@ -120,19 +112,6 @@ TEST(ThreeDLook, OleColours) {
     EXPECT_EQ(DecodeOleColour(static_cast<int32_t>(0x80000012)).systemIndex, 18);
     // The high byte of a plain colour other than 0x80 is not a system colour.
     EXPECT_FALSE(DecodeOleColour(0x01000000).system);
-}
-
-TEST(ThreeDLook, TintMixesTowardsWhiteOrBlack) {
-    const Rgb grey{128, 128, 128};
-    EXPECT_EQ(Tint(grey, 0), grey);
-    EXPECT_EQ(Tint(grey, 256), (Rgb{255, 255, 255}));
-    EXPECT_EQ(Tint(grey, -256), (Rgb{0, 0, 0}));
-    EXPECT_EQ(Tint(grey, 1000), (Rgb{255, 255, 255}));
-    Rgb lighter = Tint({10, 200, 100}, 128);
-    EXPECT_GT(lighter.red, 10);
-    EXPECT_GT(lighter.green, 200);
-    EXPECT_LT(lighter.green, 255);
-    EXPECT_LT(Tint({10, 200, 100}, -128).green, 200);
 }
 
 TEST(FileDropEffect, PrefersCopyThenLinkThenMove) {
