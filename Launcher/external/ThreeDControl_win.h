@@ -76,7 +76,8 @@ struct DragNotice {
 };
 void HandleDragNotice(Control& target, const DragNotice& notice);
 
-// Files dropped from the shell (ThreeDDrop_win.cpp).
+// Files dropped from the shell (ThreeDDrop_win.cpp). Registering again is
+// harmless: it joins OLE drag and drop once OLE is up on the thread.
 void RegisterFileDrop(Control& control);
 void RevokeFileDrop(Control& control);
 void HandleDropFiles(Control& control, HDROP drop);

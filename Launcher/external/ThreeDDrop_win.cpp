@@ -121,6 +121,7 @@ IDropTarget* NewFileDropTarget(HWND window) { return new FileDropTarget(window);
 
 void RegisterFileDrop(Control& c) {
     DragAcceptFiles(c.window, TRUE);
+    if (c.dropTarget) return;
     IDropTarget* target = NewFileDropTarget(c.window);
     if (RegisterDragDrop(c.window, target) == S_OK)
         c.dropTarget = target;  // OLE holds its own reference; ours is released at revoke

@@ -218,6 +218,11 @@ LRESULT Dispatch(Control& c, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(c.window, message, wParam, lParam);
     case WM_KILLFOCUS: OnKillFocus(c); return 0;
     case WM_ENABLE: case WM_SIZE: Redraw(c); return 0;
+    // An owner that starts OLE after creating its controls but before
+    // showing them still gets the OLE drops.
+    case WM_SHOWWINDOW:
+        if (wParam) RegisterFileDrop(c);
+        return DefWindowProcA(c.window, message, wParam, lParam);
     case WM_SETTEXT: return OnSetText(c, lParam);
     case WM_DROPFILES: HandleDropFiles(c, reinterpret_cast<HDROP>(wParam)); return 0;
     case kMsgDragNotify: HandleDragNotice(c, *reinterpret_cast<const DragNotice*>(lParam)); return 0;
@@ -260,7 +265,8 @@ HWND Create(HWND parent, int controlId, Events* events, int kindIndex) {
     c->events = events;
     tPending = c;
     HWND window = CreateWindowExA(0, MAKEINTATOM(gAtoms[kindIndex]), "", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP,
-                                  0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), c);
+                                  0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                  GetModuleHandleA(nullptr), c);
     if (!window) {
         // When WM_NCCREATE took the object, WM_NCDESTROY has freed it.
         if (tPending == c) FreeControl(c);

@@ -54,10 +54,12 @@ struct FontSpec {
 // Registers the three window classes once per process; true when they exist.
 bool RegisterClasses(HINSTANCE instance);
 
-// Child windows of `parent`, created hidden. `events` may be null; otherwise
+// Child windows of `parent`, created hidden, with `controlId` as their child
+// window id too (GetDlgItem finds them). `events` may be null; otherwise
 // it must outlive the control. Files dropped from the shell arrive through
 // OLE drag and drop (with files-drag-over events) when OLE is initialised on
-// the thread before the control is created, else as WM_DROPFILES (drops only).
+// the thread before the control is created or shown, else as WM_DROPFILES
+// (drops only, no files-drag-over).
 // Events run on the control's thread, inside its message handling; the owner
 // may destroy the control from one of them.
 HWND CreateButton(HWND parent, int controlId, Events* events);
