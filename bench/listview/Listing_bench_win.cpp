@@ -73,7 +73,8 @@ size_t PrivateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
+    // Wine leaves PrivateUsage at 0; the pagefile figure is the committed memory.
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 void Measure(HWND frame, int files) {
