@@ -232,19 +232,6 @@ TEST_F(ThreeDWin, OleDropTargetReportsHoverAndOrderedPaths) {
     EXPECT_EQ(events.lines, expected);
 }
 
-TEST(ThreeDWinOle, ControlJoinsOleDragAndDropWhenShownAfterOleStarts) {
-    Host host;
-    HWND button = CreateButton(host.Window(), 1, nullptr);
-    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
-    // Registered already (on show) means a second registration is refused.
-    ShowWindow(button, SW_SHOW);
-    IDropTarget* probe = NewFileDropTarget(button);
-    EXPECT_EQ(RegisterDragDrop(button, probe), DRAGDROP_E_ALREADYREGISTERED);
-    probe->Release();
-    DestroyWindow(button);
-    OleUninitialize();
-}
-
 TEST_F(ThreeDWin, OleDropTargetRefusesDataWithoutFiles) {
     HWND button = Button(6);
     IDropTarget* target = NewFileDropTarget(button);
