@@ -2,6 +2,7 @@
 
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
+#include "model/IconFileDialog_win.h"
 
 namespace corvella {
 
@@ -10,7 +11,8 @@ LauncherApp::LauncherApp(const std::string& programFolder)
       cues_(sound_, programFolder, settings_.EnableSound),
       window_(screen_),
       controls_(screen_),
-      platform_(MainWindow::kClassName) {}
+      platform_(MainWindow::kClassName),
+      programFolder_(programFolder) {}
 
 LauncherApp::~LauncherApp() = default;
 
@@ -18,27 +20,41 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     if (!window_.Create(instance, kTitleText)) return false;
     if (!controls_.Create(window_.Handle(), instance, nullptr)) return false;
     OnMainWindowLoad(controls_);
+    CreateModel();
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
-    window_.onActivate = [this] { OnMainWindowActivate(Deps(), links_.CurrentSection()); };
+    window_.onActivate = [this] { OnMainWindowActivate(Deps(), model_->CurrentSection()); };
     return true;
 }
 
-StartupDeps LauncherApp::Deps() {
-    HotKeyReceiverPort& hotKey = hotKey_ ? static_cast<HotKeyReceiverPort&>(*hotKey_) : noHotKey_;
-    SettingsDeps settings{profile_, window_, screen_, events_, cues_, hotKey, links_, state_.startupFlag};
-    return {settings, platform_, *this, dialogs_, files_};
+void LauncherApp::CreateModel() {
+    icons_ = std::make_unique<WinIconStore>(controls_.ImageList(0), controls_.ImageList(1));
+    ModelDeps deps{settings_, profile_, dialogs_, controls_, files_, *icons_, programFolder_,
+                   [] {},  // the layout engine arranges the window once it exists
+                   [this] { SaveLooksAndSections(settings_, SettingsDepsNow()); },
+                   [this] { SaveSwitches(settings_, SettingsDepsNow()); },
+                   [this] { return ChooseIconFile(window_.Handle()); }};
+    model_ = std::make_unique<Model>(sections_, buttons_, std::move(deps));
 }
+
+SettingsDeps LauncherApp::SettingsDepsNow() {
+    HotKeyReceiverPort& hotKey = hotKey_ ? static_cast<HotKeyReceiverPort&>(*hotKey_) : noHotKey_;
+    return {profile_, window_, screen_, events_, cues_, hotKey, *model_, state_.startupFlag};
+}
+
+StartupDeps LauncherApp::Deps() { return {SettingsDepsNow(), platform_, *this, dialogs_, files_}; }
 
 void LauncherApp::OnHotKeyPressed() {
     OnHotKey(settings_, false, HotKeyDeps{window_, events_, *hotKey_, {}});
 }
 
 void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
-void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, links_.CurrentSection()); }
+void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model_->CurrentSection()); }
+void LauncherApp::SetAllSectionStyles(int16_t style) { model_->SetAllSectionStyles(style); }
+void LauncherApp::ShowCurrentSection(bool paint) { model_->ShowCurrentSection(paint); }
 void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
 
 int LauncherApp::Run(HINSTANCE instance) {

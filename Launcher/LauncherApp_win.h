@@ -9,6 +9,8 @@
 #include "external/HotKeyReceiver_win.h"
 #include "mainwindow/MainWindowControls_win.h"
 #include "mainwindow/MainWindow_win.h"
+#include "model/IconStore_win.h"
+#include "model/Model.h"
 #include "platform/Desktop_win.h"
 #include "platform/Dialogs_win.h"
 #include "platform/Profile_win.h"
@@ -30,6 +32,8 @@ public:
 private:
     bool CreateMainWindow(HINSTANCE instance);
     StartupDeps Deps();
+    SettingsDeps SettingsDepsNow();
+    void CreateModel();
     void OnHotKeyPressed();
     int MessageLoop();
 
@@ -37,6 +41,8 @@ private:
     void RemoveButtonsFromTabOrder() override;
     void FocusCurrentTab() override;
     void StopTimers() override;
+    void SetAllSectionStyles(int16_t style) override;
+    void ShowCurrentSection(bool paint) override;
 
     Settings settings_;
     StartupState state_;
@@ -46,13 +52,17 @@ private:
     WinScreen screen_;
     NoHotKeyReceiver noHotKey_;
     std::unique_ptr<HotKeyReceiver> hotKey_;
-    SettingsLinks links_;
+    SectionTable sections_;
+    ButtonTable buttons_;
+    std::unique_ptr<WinIconStore> icons_;
+    std::unique_ptr<Model> model_;
     CuePlayer cues_;
     MainWindow window_;
     MainWindowControls controls_;
     WinStartupPlatform platform_;
     WinDialogs dialogs_;
     WinFileSystem files_;
+    std::string programFolder_;
 };
 
 }  // namespace corvella

@@ -1,0 +1,85 @@
+#include "Buttons.h"
+
+#include <algorithm>
+
+#include "../platform/IniDocument.h"
+#include "../settings/ProfileText.h"
+
+namespace corvella {
+
+void ButtonTable::Clear() {
+    gButtonCount = 0;
+    gButtonTarget.clear();
+    gButtonSection.clear();
+    gButtonTooltip.clear();
+    gButtonText.clear();
+    gButtonIcon.clear();
+}
+
+void ButtonTable::Append(const ButtonRecord& r) {
+    gButtonTarget.push_back(r.target);
+    gButtonSection.push_back(r.section);
+    gButtonTooltip.push_back(r.tooltip);
+    gButtonText.push_back(r.text);
+    gButtonIcon.push_back(r.icon);
+    ++gButtonCount;
+}
+
+ButtonRecord ButtonTable::Record(int k) const {
+    const auto i = static_cast<size_t>(k);
+    return {gButtonTarget[i], gButtonSection[i], gButtonTooltip[i], gButtonText[i], gButtonIcon[i]};
+}
+
+std::optional<ButtonRecord> DecodeButtonRecord(std::string_view raw) {
+    std::string value = Trimmed(raw);
+    while (value.size() > 1 && static_cast<unsigned char>(value.back()) < 14) value.pop_back();
+    if (value == "<done>") return std::nullopt;
+    std::size_t first = value.find(kFieldSeparator);
+    if (first == std::string::npos || first == 0) return std::nullopt;
+    if (std::count(value.begin(), value.end(), kFieldSeparator) == 3) value += kFieldSeparator;
+
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (int i = 0; i < 4; ++i) {
+        std::size_t end = value.find(kFieldSeparator, start);
+        if (end == std::string::npos) end = value.size();
+        fields.push_back(value.substr(start, end - start));
+        start = std::min(end + 1, value.size());
+    }
+    fields.push_back(value.substr(start));
+    return ButtonRecord{fields[0], ParseInteger(fields[1], 0), fields[2], fields[3], fields[4]};
+}
+
+namespace {
+
+std::string CleanField(std::string_view field) {
+    std::string clean;
+    for (char c : Trimmed(field))
+        if (static_cast<unsigned char>(c) >= 32 && c != kFieldSeparator && c != 127) clean += c;
+    return clean;
+}
+
+}  // namespace
+
+std::string EncodeButtonRecord(const ButtonRecord& r) {
+    std::string value = CleanField(r.target);
+    value += kFieldSeparator;
+    value += std::to_string(r.section);
+    value += kFieldSeparator;
+    value += CleanField(r.tooltip);
+    value += kFieldSeparator;
+    value += CleanField(r.text);
+    value += kFieldSeparator;
+    value += CleanField(r.icon);
+    return value;
+}
+
+bool IsShortcutCopyName(std::string_view target) {
+    if (target.size() < 4) return false;
+    std::string_view ext = target.substr(target.size() - 4);
+    for (const char* known : {".lnk", ".rnk", ".pif", ".url"})
+        if (EqualsNoCase(ext, known)) return true;
+    return false;
+}
+
+}  // namespace corvella

@@ -1,0 +1,56 @@
+#pragma once
+// The button table: every launchable item of every section, in record order.
+// Position k holds the record Button<k+1> of [Buttons].
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvella {
+
+inline constexpr char kButtonsSection[] = "Buttons";
+// Separates the five fields of a record.
+inline constexpr char kFieldSeparator = '\xFF';
+inline constexpr int kButtonSlots = 50;
+
+struct ButtonRecord {
+    std::string target;
+    int16_t section = 0;  // 0 marks a record to be dropped at the next rewrite
+    std::string tooltip;
+    std::string text;
+    std::string icon;
+    friend bool operator==(const ButtonRecord&, const ButtonRecord&) = default;
+};
+
+struct ButtonTable {
+    int16_t gButtonCount = 0;
+    std::vector<std::string> gButtonTarget;
+    std::vector<int16_t> gButtonSection;
+    std::vector<std::string> gButtonTooltip;
+    std::vector<std::string> gButtonText;
+    std::vector<std::string> gButtonIcon;
+    // The table position shown by each launch button control; filled by the layout.
+    std::array<int16_t, kButtonSlots + 1> gSlotButton{};
+
+    void Clear();
+    void Append(const ButtonRecord& record);
+    ButtonRecord Record(int k) const;
+    bool Valid(int k) const { return k >= 0 && k < gButtonCount; }
+};
+
+// A record's value as read from the file: nothing when it ends the table
+// (absent, empty, without a separator, or with an empty target). A record
+// of the older three-separator form gets its empty icon field.
+std::optional<ButtonRecord> DecodeButtonRecord(std::string_view value);
+
+// The value written for a record. Control characters and the separator byte
+// are taken out of the fields, so a record always reads back as written.
+std::string EncodeButtonRecord(const ButtonRecord& record);
+
+// True for the names of shortcut copies kept in the program folder:
+// ".lnk", ".rnk", ".pif" and ".url", in any case.
+bool IsShortcutCopyName(std::string_view target);
+
+}  // namespace corvella

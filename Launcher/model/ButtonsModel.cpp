@@ -1,0 +1,95 @@
+// Loading, rewriting and deleting button records, and their icons.
+#include "../settings/ProfileText.h"
+#include "Model.h"
+
+namespace corvella {
+
+namespace {
+
+// Records are read with a 512-character buffer. A record that fills it may
+// have been cut; it is read again with a larger buffer, since the next full
+// rewrite would otherwise store the cut record and lose the rest of it.
+constexpr std::size_t kRecordBuffer = 512;
+constexpr std::size_t kLongestRecord = 32768;
+
+std::string ReadRecord(Profile& profile, const std::string& key) {
+    std::size_t buffer = kRecordBuffer;
+    std::string value = profile.Read(kButtonsSection, key, "<done>", buffer);
+    while (value.size() == buffer - 1 && buffer < kLongestRecord) {
+        buffer *= 4;
+        value = profile.Read(kButtonsSection, key, "<done>", buffer);
+    }
+    return value;
+}
+
+std::string IconKey(int k) { return "I" + std::to_string(k); }
+
+}  // namespace
+
+int Model::PositionOfSlot(int slot) const {
+    if (slot < 0 || slot > kButtonSlots) return -1;
+    const int k = buttons_.gSlotButton[static_cast<size_t>(slot)];
+    return buttons_.Valid(k) ? k : -1;
+}
+
+// The icon of position k: its icon file when it has one, else its target;
+// shortcut copies are found in the program folder.
+void Model::FetchButtonIcon(int k) {
+    const auto at = static_cast<size_t>(k);
+    const std::string& icon = buttons_.gButtonIcon[at];
+    std::string source = icon.empty() ? buttons_.gButtonTarget[at] : icon;
+    if (IsShortcutCopyName(LowerCase(source))) source = deps_.programFolder + "\\" + source;
+    deps_.icons.FetchIcon(source);
+}
+
+void Model::LoadButtons() {
+    buttons_.Clear();
+    for (int s = 0; s < kButtonSlots; ++s) deps_.controls.SetVisible({ControlName::buttonObj, s}, false);
+    deps_.icons.ClearIconLists();
+    for (int n = 1;; ++n) {
+        std::optional<ButtonRecord> record = DecodeButtonRecord(ReadRecord(deps_.profile, NumberedKey("Button", n)));
+        if (!record) break;
+        buttons_.Append(*record);
+        const int k = n - 1;
+        FetchButtonIcon(k);
+        deps_.icons.AddFetchedIcon(IconKey(k));
+    }
+    deps_.icons.FetchIcon(deps_.programFolder + "\\fwp3.ico");
+    deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
+}
+
+void Model::RebuildIcons() {
+    deps_.icons.ClearIconLists();
+    for (int k = 0; k < buttons_.gButtonCount; ++k) {
+        FetchButtonIcon(k);
+        deps_.icons.AddFetchedIcon(IconKey(k));
+    }
+    deps_.icons.FetchIcon(deps_.programFolder + "\\fwp3.ico");
+    deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
+}
+
+void Model::SaveAllButtons() {
+    deps_.saveSwitches();
+    Profile& p = deps_.profile;
+    for (int n = 1; n <= buttons_.gButtonCount; ++n) p.Write(kButtonsSection, NumberedKey("Button", n), "");
+    int j = 1;
+    for (int k = 0; k < buttons_.gButtonCount; ++k) {
+        if (buttons_.gButtonSection[static_cast<size_t>(k)] == 0) continue;
+        p.Write(kButtonsSection, NumberedKey("Button", j++), EncodeButtonRecord(buttons_.Record(k)));
+    }
+}
+
+void Model::DeleteButton(int slot) {
+    const int k = PositionOfSlot(slot);
+    if (k < 0) return;
+    const std::string& target = buttons_.gButtonTarget[static_cast<size_t>(k)];
+    if (IsShortcutCopyName(target)) deps_.files.RemoveFile(deps_.programFolder + "\\" + target);
+    buttons_.gButtonSection[static_cast<size_t>(k)] = 0;
+}
+
+// Rewrites the whole record of position k under Button<k+1>.
+void Model::WriteButtonRecord(int k) {
+    deps_.profile.Write(kButtonsSection, NumberedKey("Button", k + 1), EncodeButtonRecord(buttons_.Record(k)));
+}
+
+}  // namespace corvella

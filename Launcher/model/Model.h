@@ -1,0 +1,96 @@
+#pragma once
+// The launcher's data model: the section table and the button table, their
+// records in Corvella.ini and the commands that change them. The model is
+// also what the settings routines call to load and save both tables.
+#include <functional>
+#include <string>
+
+#include "../mainwindow/WindowControls.h"
+#include "../platform/Dialogs.h"
+#include "../platform/FileSystem.h"
+#include "../settings/SettingsFile.h"
+#include "Buttons.h"
+#include "IconStore.h"
+#include "Sections.h"
+
+namespace corvella {
+
+struct ModelDeps {
+    Settings& settings;
+    Profile& profile;
+    Dialogs& dialogs;
+    WindowControls& controls;
+    FileSystem& files;
+    IconStore& icons;
+    std::string programFolder;
+    // Lays the main window out again.
+    std::function<void()> arrangeWindow;
+    // The settings file's routines: the looks with the section table, and
+    // the switches.
+    std::function<void()> saveLooksAndSections;
+    std::function<void()> saveSwitches;
+    // Asks the user for an icon file; empty when cancelled.
+    std::function<std::string()> chooseIconFile;
+};
+
+class Model final : public SettingsLinks {
+public:
+    Model(SectionTable& sections, ButtonTable& buttons, ModelDeps deps)
+        : sections_(sections), buttons_(buttons), deps_(std::move(deps)) {}
+
+    // The settings routines' view of the tables.
+    int16_t CurrentSection() const override { return sections_.gCurrentSection; }
+    void SetCurrentSection(int16_t section) override { sections_.gCurrentSection = section; }
+    void LoadSections() override;
+    void LoadButtons() override;
+    void SaveSections() override;
+
+    // Sections.
+    void AddSection();
+    void RenameSection(int index);
+    void DeleteSection(int index);
+    void CompactSections();
+    void ShowCurrentSection(bool paint);
+    void SetAllSectionStyles(int16_t style);
+
+    // Buttons.
+    void SaveAllButtons();
+    void DeleteButton(int slot);
+    void RebuildIcons();
+
+    // The commands of the tab and button context menus, with their lock
+    // guards, questions and input boxes. `index` is the control the menu was
+    // opened on (gMenuIndex).
+    void OnAddSectionCommand();
+    void OnRenameSectionCommand(int index);
+    void OnDeleteSectionCommand(int index);
+    void OnHomeCommand();
+    void OnAddButtonTextCommand(int index);
+    void OnDeleteButtonTextCommand(int index);
+    void OnTooltipCommand(int index);
+    void OnDeleteTooltipCommand(int index);
+    void OnIconCommand(int index);
+    void OnResetIconCommand(int index);
+    void OnDeleteCommand(int index);
+    void OnDeleteAllCommand();
+
+    // Set while the icon dialog is open: button and tab events are ignored.
+    bool busy() const { return busy_; }
+
+private:
+    bool RefusedWhileLocked(const char* message);
+    void Arrange();
+    void Tell(const char* message);
+    void WriteSectionRecord(int number, int fromSection);
+    void WriteButtonRecord(int k);
+    void FetchButtonIcon(int k);
+    // The table position shown by launch button `slot`, or -1.
+    int PositionOfSlot(int slot) const;
+
+    SectionTable& sections_;
+    ButtonTable& buttons_;
+    ModelDeps deps_;
+    bool busy_ = false;
+};
+
+}  // namespace corvella

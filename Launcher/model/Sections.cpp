@@ -1,0 +1,26 @@
+#include "Sections.h"
+
+#include <cstdlib>
+
+namespace corvella {
+
+int16_t SectionTable::StyleCode(int section) const {
+    if (section < 0 || section > kMaxSections) return 1;
+    return static_cast<int16_t>(std::abs(gSectionSize[static_cast<size_t>(section)]));
+}
+
+std::string SectionKey(int section, const char* suffix) {
+    return "Section" + std::to_string(section) + suffix;
+}
+
+std::string NumberedKey(const char* stem, int number) { return stem + std::to_string(number); }
+
+std::string SingleLineValue(std::string_view value) {
+    std::string clean;
+    clean.reserve(value.size());
+    for (char c : value)
+        if (static_cast<unsigned char>(c) >= 32 && c != 127) clean += c;
+    return clean;
+}
+
+}  // namespace corvella

@@ -1,0 +1,201 @@
+#include "model/Buttons.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/ModelHarness.h"
+
+namespace corvella {
+namespace {
+
+using testing::ModelHarness;
+using testing::Rec;
+
+TEST(ButtonRecord, DecodesFullLegacyAndDamagedRecords) {
+    struct Case { std::string value; std::optional<ButtonRecord> expected; };
+    const Case cases[] = {
+        {Rec("C:\\A.EXE|2|tip|text|C:\\a.ico"), ButtonRecord{"C:\\A.EXE", 2, "tip", "text", "C:\\a.ico"}},
+        {Rec("C:\\A.EXE|2|tip|text"), ButtonRecord{"C:\\A.EXE", 2, "tip", "text", ""}},  // three separators
+        {Rec("C:\\A.EXE|3||"), ButtonRecord{"C:\\A.EXE", 3, "", "", ""}},
+        {Rec("x|1"), ButtonRecord{"x", 1, "", "", ""}},
+        {Rec("  x|1abc|t|u|v|w  "), ButtonRecord{"x", 1, "t", "u", Rec("v|w")}},
+        {Rec("x|1|||\x01\x02"), ButtonRecord{"x", 1, "", "", ""}},
+        {"", std::nullopt},
+        {"<done>", std::nullopt},
+        {"C:\\no separator", std::nullopt},
+        {Rec("|1|tip|text|"), std::nullopt},  // empty target
+    };
+    for (const Case& c : cases) EXPECT_EQ(DecodeButtonRecord(c.value), c.expected) << c.value;
+}
+
+TEST(ButtonRecord, EncodesFiveFieldsThatReadBackAsWritten) {
+    ButtonRecord r{" C:\\A.EXE ", 12, "two\r\nlines", "caf\xE9 \xFF sep", " C:\\a.ico"};
+    const std::string value = EncodeButtonRecord(r);
+    EXPECT_EQ(value, Rec("C:\\A.EXE|12|twolines|caf\xE9  sep|C:\\a.ico"));
+    EXPECT_EQ(DecodeButtonRecord(value), (ButtonRecord{"C:\\A.EXE", 12, "twolines", "caf\xE9  sep", "C:\\a.ico"}));
+}
+
+TEST(ButtonRecord, KnowsShortcutCopies) {
+    for (const char* name : {"a.lnk", "B.LNK", "c.rnk", "d.PIF", "e.Url"}) EXPECT_TRUE(IsShortcutCopyName(name)) << name;
+    for (const char* name : {"a.exe", "lnk", "C:\\x.lnkx", ""}) EXPECT_FALSE(IsShortcutCopyName(name)) << name;
+}
+
+constexpr char kThreeButtons[] =
+    "[Options]\r\nSection1Name=One\r\nSection2Name=Two\r\n[Buttons]\r\n"
+    "Button1=C:\\A.EXE\xFF" "1\xFFtip a\xFF\xFF\r\n"
+    "Button2=Mail.lnk\xFF" "1\xFF\xFFmail\xFF" "C:\\mail.ico\r\n"
+    "Button3=C:\\C.EXE\xFF" "1\xFF\xFF\xFF\r\n"
+    "Button4=C:\\D.EXE\xFF" "2\xFF\xFF\xFF\r\n";
+
+TEST(LoadButtons, ReadsTheRecordsAndTheirIcons) {
+    ModelHarness h(kThreeButtons);
+    h.Load();
+    EXPECT_EQ(h.buttons.gButtonCount, 4);
+    EXPECT_EQ(h.buttons.gButtonIcon[1], "C:\\mail.ico");
+    EXPECT_EQ(h.icons.fetched, (std::vector<std::string>{"C:\\A.EXE", "C:\\mail.ico", "C:\\C.EXE", "C:\\D.EXE",
+                                                         "C:\\Corvella\\fwp3.ico"}));
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I0", "I1", "I2", "I3", "I4"}));
+    for (int s = 0; s < 50; ++s) EXPECT_FALSE(h.controls.Find({ControlName::buttonObj, s})->visible);
+}
+
+TEST(LoadButtons, EndsTheTableAtAnEmptyOrTargetlessRecord) {
+    ModelHarness h("[Buttons]\r\nButton1=a\xFF" "1\xFF\xFF\xFF\r\nButton2=\r\nButton3=c\xFF" "1\xFF\xFF\xFF\r\n");
+    h.Load();
+    EXPECT_EQ(h.buttons.gButtonCount, 1);
+    ModelHarness first("[Buttons]\r\nButton1=\xFF" "1\xFF\xFF\xFF\r\nButton2=b\xFF" "1\xFF\xFF\xFF\r\n");
+    first.Load();
+    EXPECT_EQ(first.buttons.gButtonCount, 0);
+    EXPECT_EQ(first.icons.keys, std::vector<std::string>{"I0"});  // the default icon
+}
+
+TEST(LoadButtons, FindsShortcutCopiesInTheProgramFolderForTheirIcons) {
+    ModelHarness h("[Buttons]\r\nButton1=Web.URL\xFF" "1\xFF\xFF\xFF\r\n");
+    h.Load();
+    EXPECT_EQ(h.icons.fetched.front(), "C:\\Corvella\\Web.URL");
+}
+
+TEST(SaveAllButtons, KeepsALongRecordWhole) {
+    const std::string tip(700, 't');
+    ModelHarness h("[Buttons]\r\nButton1=C:\\A.EXE\xFF" "1\xFF" + tip + "\xFF\xFF" "C:\\a.ico\r\n");
+    h.Load();
+    EXPECT_EQ(h.buttons.gButtonTooltip[0], tip);
+    h.model.SaveAllButtons();
+    EXPECT_EQ(h.Button(1), Rec("C:\\A.EXE|1|" + tip + "||C:\\a.ico"));
+}
+
+TEST(DeleteCommand, RemovesTheMiddleOfThreeAndRenumbers) {
+    ModelHarness h(kThreeButtons);
+    h.Load();
+    h.MapSlots();
+    h.model.OnDeleteCommand(1);
+    EXPECT_EQ(h.Button(1), Rec("C:\\A.EXE|1|tip a||"));
+    EXPECT_EQ(h.Button(2), Rec("C:\\C.EXE|1|||"));
+    EXPECT_EQ(h.Button(3), Rec("C:\\D.EXE|2|||"));
+    EXPECT_EQ(h.Button(4), "");
+    EXPECT_EQ(h.buttons.gButtonCount, 3);
+    EXPECT_EQ(std::count(h.log.begin(), h.log.end(), "delete C:\\Corvella\\Mail.lnk"), 1);
+    EXPECT_EQ(h.profile.writes.front().key, "EnableSound");  // the switches are saved first
+}
+
+TEST(DeleteAllCommand, EmptiesOnlyTheCurrentSectionAfterAsking) {
+    ModelHarness h(kThreeButtons);
+    h.Load();
+    h.MapSlots();
+    h.dialogs.answer = MessageAnswer::No;
+    h.model.OnDeleteAllCommand();
+    EXPECT_EQ(h.buttons.gButtonCount, 4);
+    h.dialogs.answer = MessageAnswer::Yes;
+    h.model.OnDeleteAllCommand();
+    EXPECT_EQ(h.Button(1), Rec("C:\\D.EXE|2|||"));
+    EXPECT_EQ(h.Button(2), "");
+    EXPECT_EQ(h.buttons.gButtonCount, 1);
+}
+
+TEST(ButtonTextCommands, EditTheTextOfLargeButtonsOnly) {
+    ModelHarness h(std::string(kThreeButtons) + "[Options]\r\nSection1Size=0\r\n");
+    h.Load();
+    h.MapSlots();
+    h.dialogs.typed = "Hello";
+    h.model.OnAddButtonTextCommand(0);
+    EXPECT_EQ(h.log.back(), "message This section must be using large buttons to add text... | Corvella");
+    EXPECT_EQ(h.buttons.gButtonText[0], "");
+
+    h.sections.gSectionSize[1] = -1;
+    h.dialogs.typed = "";
+    h.model.OnAddButtonTextCommand(0);  // cancelled
+    EXPECT_EQ(h.Button(1), Rec("C:\\A.EXE|1|tip a||"));
+    h.dialogs.typed = "Hello";
+    h.model.OnAddButtonTextCommand(0);
+    EXPECT_EQ(h.Button(1), Rec("C:\\A.EXE|1|tip a|Hello|"));
+    EXPECT_EQ(h.controls.Caption({ControlName::buttonObj, 0}), "Hello");
+    h.model.OnDeleteButtonTextCommand(0);
+    EXPECT_EQ(h.Button(1), Rec("C:\\A.EXE|1|tip a||"));
+}
+
+TEST(TooltipCommands, KeepTheIconWhenTheTooltipGoes) {
+    ModelHarness h(kThreeButtons);
+    h.Load();
+    h.MapSlots();
+    h.dialogs.typed = "Read mail";
+    h.model.OnTooltipCommand(1);
+    EXPECT_EQ(h.Button(2), Rec("Mail.lnk|1|Read mail|mail|C:\\mail.ico"));
+    EXPECT_EQ(h.controls.Find({ControlName::buttonObj, 1})->toolTip, "Read mail");
+    h.model.OnDeleteTooltipCommand(1);
+    EXPECT_EQ(h.Button(2), Rec("Mail.lnk|1||mail|C:\\mail.ico"));
+}
+
+TEST(IconCommands, WriteTheChosenOrAnEmptyIconAndReload) {
+    ModelHarness h(kThreeButtons);
+    h.Load();
+    h.MapSlots();
+    h.chosenIcon = "C:\\new.ico";
+    h.model.OnIconCommand(2);
+    EXPECT_EQ(h.Button(3), Rec("C:\\C.EXE|1|||C:\\new.ico"));
+    EXPECT_EQ(h.buttons.gButtonIcon[2], "C:\\new.ico");  // reloaded from the file
+    EXPECT_FALSE(h.model.busy());
+    h.model.OnResetIconCommand(1);
+    EXPECT_EQ(h.Button(2), Rec("Mail.lnk|1||mail|"));
+}
+
+TEST(LockGuard, EveryCommandRefusesWhileLockedAndChangesNothing) {
+    ModelHarness h(std::string(kThreeButtons) + "[Options]\r\ngLocked=1\r\n");
+    h.settings.gLocked = 1;
+    h.Load();
+    h.MapSlots();
+    h.dialogs.typed = "typed";
+    h.dialogs.answer = MessageAnswer::Yes;
+    h.chosenIcon = "C:\\x.ico";
+    const std::string fileBefore = h.profile.Text();
+    const SectionTable sectionsBefore = h.sections;
+    const std::vector<std::string> targetsBefore = h.buttons.gButtonTarget, textsBefore = h.buttons.gButtonText;
+    const int16_t homeBefore = h.settings.HomeSection;
+
+    struct Command { std::function<void()> run; const char* message; };
+    const Command commands[] = {
+        {[&] { h.model.OnAddButtonTextCommand(0); }, "Cannot edit button text when Corvella is Locked!"},
+        {[&] { h.model.OnDeleteButtonTextCommand(0); }, "Cannot delete button text when Corvella is Locked!"},
+        {[&] { h.model.OnTooltipCommand(0); }, "Cannot add a button tooltip when Corvella is Locked!"},
+        {[&] { h.model.OnDeleteTooltipCommand(0); }, "Cannot delete a button tooltip when Corvella is Locked!"},
+        {[&] { h.model.OnIconCommand(0); }, "Cannot change button icon when Corvella is Locked!"},
+        {[&] { h.model.OnResetIconCommand(0); }, "Cannot change button icon when Corvella is Locked!"},
+        {[&] { h.model.OnDeleteCommand(0); }, "Cannot delete a button when Corvella is Locked!"},
+        {[&] { h.model.OnDeleteAllCommand(); }, "Cannot delete buttons when Corvella is Locked!"},
+        {[&] { h.model.OnAddSectionCommand(); }, "Cannot add a section when Corvella is Locked!"},
+        {[&] { h.model.OnRenameSectionCommand(0); }, "Cannot change section name when Corvella is Locked!"},
+        {[&] { h.model.OnDeleteSectionCommand(1); }, "Cannot delete a section when Corvella is Locked!"},
+        {[&] { h.model.OnHomeCommand(); }, "Cannot change home section when Corvella is Locked!"},
+    };
+    for (const Command& c : commands) {
+        h.log.clear();
+        c.run();
+        EXPECT_EQ(h.log, testing::CallLog{std::string("message ") + c.message + " | Corvella"});
+    }
+    EXPECT_EQ(h.profile.Text(), fileBefore);
+    EXPECT_EQ(h.sections.gSectionCount, sectionsBefore.gSectionCount);
+    EXPECT_EQ(h.sections.gSectionName, sectionsBefore.gSectionName);
+    EXPECT_EQ(h.buttons.gButtonTarget, targetsBefore);
+    EXPECT_EQ(h.buttons.gButtonText, textsBefore);
+    EXPECT_EQ(h.settings.HomeSection, homeBefore);
+}
+
+}  // namespace
+}  // namespace corvella

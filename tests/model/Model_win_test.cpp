@@ -1,0 +1,152 @@
+// The data model on a real Corvella.ini through the platform's profile
+// functions, with real shortcut copies in a real program folder, and the
+// shell's icons of real paths.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "fakes/ModelHarness.h"
+#include "model/IconStore_win.h"
+#include "platform/Profile_win.h"
+#include "settings/Startup_win.h"
+#include "win/TempFolder_win.h"
+
+namespace corvella {
+namespace {
+
+using testing::Rec;
+using testing::TempFolder;
+
+bool MakeShortcut(const std::string& linkPath, const std::string& target) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    bool made = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        link->SetPath(target.c_str());
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH];
+            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+            made = SUCCEEDED(file->Save(wide, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return made;
+}
+
+// The model over the real profile functions and file system.
+struct RealModel {
+    explicit RealModel(const TempFolder& folder)
+        : profile(folder.File("Corvella.ini")),
+          large(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 8, 8)),
+          small(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8)),
+          icons(large, small),
+          model(sections, buttons,
+                ModelDeps{settings, profile, dialogs, controls, files, icons, folder.Path(), [] {},
+                          [this] { SaveLooksAndSections(settings, SettingsDepsFor()); },
+                          [this] { SaveSwitches(settings, SettingsDepsFor()); }, [] { return std::string(); }}) {}
+    ~RealModel() {
+        ImageList_Destroy(large);
+        ImageList_Destroy(small);
+    }
+    SettingsDeps SettingsDepsFor() { return {profile, window, screen, events, cues, hotKey, model, startupFlag}; }
+    void Load() {
+        sections.gCurrentSection = 1;
+        model.LoadSections();
+        model.LoadButtons();
+    }
+
+    testing::CallLog log;
+    Settings settings;
+    WinProfile profile;
+    testing::FakeDialogs dialogs{log};
+    testing::FakeWindowControls controls;
+    WinFileSystem files;
+    HIMAGELIST large, small;
+    WinIconStore icons;
+    testing::FakeWindow window{log};
+    testing::FakeScreen screen{1024, 768, 15};
+    testing::FakeEventLoop events{log};
+    testing::FakeSound sound{log};
+    testing::FakeHotKey hotKey{log};
+    CuePlayer cues{sound, "", settings.EnableSound};
+    int16_t startupFlag = 1;
+    SectionTable sections;
+    ButtonTable buttons;
+    Model model;
+};
+
+std::string Value(const TempFolder& folder, const char* section, const std::string& key) {
+    char value[512] = {};
+    GetPrivateProfileStringA(section, key.c_str(), "<absent>", value, sizeof value, folder.File("Corvella.ini").c_str());
+    return value;
+}
+
+TEST(ModelOnARealFile, DeletingASectionRewritesTheFileAndRemovesItsShortcutCopies) {
+    TempFolder folder;
+    folder.WriteFile("Corvella.ini",
+                     "[Options]\r\nSection1Name=One\r\nSection2Name=Two\r\nSection3Name=Three\r\n"
+                     "[Buttons]\r\nButton1=C:\\A.EXE\xFF" "1\xFF\xFF\xFF\r\nButton2=Two.lnk\xFF" "2\xFF\xFF\xFF\r\n"
+                     "Button3=C:\\C.EXE\xFF" "3\xFFtip\xFF\xFF\r\nButton4=Site.url\xFF" "2\xFF\xFF\xFF\r\n");
+    ASSERT_TRUE(MakeShortcut(folder.File("Two.lnk"), "C:\\windows\\notepad.exe"));
+    folder.WriteFile("Site.url", "[InternetShortcut]\r\nURL=http://localhost/\r\n");
+    folder.WriteFile("Keep.lnk", "not a button's");
+
+    RealModel first(folder);
+    first.Load();
+    ASSERT_EQ(first.buttons.gButtonCount, 4);
+    first.dialogs.answer = MessageAnswer::Yes;
+    first.model.OnDeleteSectionCommand(1);
+
+    EXPECT_EQ(Value(folder, "Options", "Section1Name"), "One");
+    EXPECT_EQ(Value(folder, "Options", "Section2Name"), "Three");
+    EXPECT_EQ(Value(folder, "Options", "Section3Name"), "");
+    EXPECT_EQ(Value(folder, "Buttons", "Button1"), Rec("C:\\A.EXE|1|||"));
+    EXPECT_EQ(Value(folder, "Buttons", "Button2"), Rec("C:\\C.EXE|2|tip||"));
+    EXPECT_EQ(Value(folder, "Buttons", "Button3"), "");
+    EXPECT_EQ(GetFileAttributesA(folder.File("Two.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA(folder.File("Site.url").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(folder.File("Keep.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    RealModel again(folder);
+    again.Load();
+    EXPECT_EQ(again.sections.gSectionCount, 2);
+    EXPECT_EQ(again.sections.gSectionName[2], "Three");
+    EXPECT_EQ(again.buttons.gButtonCount, 2);
+    EXPECT_EQ(again.buttons.gButtonSection[1], 2);
+    // Each record and the default icon have a large and a small icon.
+    EXPECT_EQ(ImageList_GetImageCount(again.large), 3);
+    EXPECT_EQ(ImageList_GetImageCount(again.small), 3);
+}
+
+TEST(ShellIcon, ComesForFilesFoldersShortcutsAndMissingPaths) {
+    TempFolder folder;
+    folder.WriteFile("notes.txt", "x");
+    ASSERT_TRUE(MakeShortcut(folder.File("Pad.lnk"), "C:\\windows\\notepad.exe"));
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    for (const std::string& path : {std::string(self), folder.File("notes.txt"), folder.Path(),
+                                    folder.File("Pad.lnk"), folder.File("missing.doc"), std::string("C:\\")}) {
+        for (bool small : {false, true}) {
+            HICON icon = ShellIconOf(path, small);
+            EXPECT_NE(icon, nullptr) << path << (small ? " small" : " large");
+            ICONINFO info{};
+            if (icon && GetIconInfo(icon, &info)) {
+                BITMAP bitmap{};
+                GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+                EXPECT_EQ(bitmap.bmWidth, small ? 16 : 32) << path;
+                if (info.hbmColor) DeleteObject(info.hbmColor);
+                if (info.hbmMask) DeleteObject(info.hbmMask);
+            }
+            if (icon) DestroyIcon(icon);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvella
