@@ -10,14 +10,24 @@ bool FolderWatcher::Start(HWND window, UINT message, const std::string& path, DW
     // end: it cannot be lost before the thread has a message queue.
     stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (!stop_) return false;
-    try {
-        thread_ = std::thread(Watch, window, message, path, filter, tag, stop_);
-        return true;
-    } catch (const std::exception&) {
-        CloseHandle(stop_);
-        stop_ = nullptr;
+    HANDLE armed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!armed) {
+        Stop();
         return false;
     }
+    try {
+        thread_ = std::thread(Watch, window, message, path, filter, tag, stop_, armed);
+    } catch (const std::exception&) {
+        CloseHandle(armed);
+        Stop();
+        return false;
+    }
+    // Returns once the notification is in place (or has failed), so that a
+    // change made right after a listing is seen. The thread signals right
+    // after its one set-up call, whatever that call answers.
+    WaitForSingleObject(armed, INFINITE);
+    CloseHandle(armed);
+    return true;
 }
 
 void FolderWatcher::Stop() noexcept {
@@ -30,8 +40,9 @@ void FolderWatcher::Stop() noexcept {
 }
 
 void FolderWatcher::Watch(HWND window, UINT message, std::string path, DWORD filter, LPARAM tag,
-                          HANDLE stop) noexcept {
+                          HANDLE stop, HANDLE armed) noexcept {
     HANDLE change = FindFirstChangeNotificationA(path.c_str(), FALSE, filter);
+    SetEvent(armed);  // Start closes it once woken; not touched again here
     if (change == INVALID_HANDLE_VALUE) return;
     HANDLE handles[] = {stop, change};
     for (;;) {

@@ -27,7 +27,8 @@ public:
     bool Running() const noexcept { return thread_.joinable(); }
 
 private:
-    static void Watch(HWND window, UINT message, std::string path, DWORD filter, LPARAM tag, HANDLE stop) noexcept;
+    static void Watch(HWND window, UINT message, std::string path, DWORD filter, LPARAM tag, HANDLE stop,
+                      HANDLE armed) noexcept;
 
     std::thread thread_;
     HANDLE stop_ = nullptr;
