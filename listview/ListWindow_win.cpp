@@ -92,8 +92,8 @@ LRESULT CALLBACK ListWindow::PaneProc(HWND window, UINT message, WPARAM wParam, 
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     try {
         return self->OnPaneMessage(message, wParam, lParam);
-    } catch (const std::exception&) {
-        return 0;
+    } catch (...) {
+        return 0;  // nothing may unwind into the system's dispatch
     }
 }
 

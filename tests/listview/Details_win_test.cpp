@@ -1,4 +1,6 @@
 // Item details, columns, sorting and the threads behind them, on real folders.
+#include <shlobj.h>
+
 #include <algorithm>
 
 #include "ListFixture_win.h"
@@ -124,6 +126,32 @@ TEST_F(ListFixture, NoThreadOutlivesItsList) {
     EXPECT_FALSE(list->FillerRunning());
     list.reset();
     EXPECT_EQ(ThreadCount(), before);
+}
+
+TEST_F(ListFixture, ShortcutsGetTheLinkOverlay) {
+    TempFolder folder;
+    MakeFile(folder, "target.txt");
+    IShellLinkA* link = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                              reinterpret_cast<void**>(&link)));
+    link->SetPath(folder.File("target.txt").c_str());
+    IPersistFile* file = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)));
+    std::string lnk = folder.File("shortcut.lnk");
+    std::wstring wide(lnk.begin(), lnk.end());
+    ASSERT_HRESULT_SUCCEEDED(file->Save(wide.c_str(), TRUE));
+    file->Release();
+    link->Release();
+
+    ASSERT_TRUE(list_->MoveToPath(folder.Path()));
+    ASSERT_EQ(list_->ItemCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const ListItem& item = *list_->Item(i);
+        UINT overlay = ListView_GetItemState(list_->List(), i, LVIS_OVERLAYMASK);
+        bool isLink = list_->ItemText(i) == lnk;
+        EXPECT_EQ((item.shellAttributes & SFGAO_LINK) != 0, isLink) << list_->ItemText(i);
+        EXPECT_EQ(overlay, isLink ? INDEXTOOVERLAYMASK(2) : 0u) << list_->ItemText(i);
+    }
 }
 
 TEST_F(ListFixture, VirtualFoldersShowOnlyTheNameColumn) {
