@@ -48,9 +48,17 @@ private:
 
 }  // namespace
 
-void ListWindow::StopWorkers() {
+void ListWindow::StopWatchers() {
     folderWatcher_.Stop();
     fileWatcher_.Stop();
+}
+
+void ListWindow::RestartWatchers() {
+    if (current_ && list_) StartWatchers();
+}
+
+void ListWindow::StopWorkers() {
+    StopWatchers();
     if (filler_.Running()) {
         WaitCursor wait;
         filler_.Stop();

@@ -119,6 +119,10 @@ public:
     // The column kind (0 Name .. 3 Modified) at column index `index`, or -1.
     int KindOfColumn(int index) const;
     bool FillerRunning() const { return filler_.Running(); }
+    // Shell commands on the folder's items stop the watchers first and start
+    // them again afterwards, so the command's own changes come as one update.
+    void StopWatchers();
+    void RestartWatchers();
     bool WatchersRunning() const { return folderWatcher_.Running() || fileWatcher_.Running(); }
 
 private:

@@ -76,6 +76,26 @@ TEST_F(ListFixture, AFileCreatedInTheFolderAppearsAtTheEndWithAChange) {
     EXPECT_EQ(Names(*list_), (std::vector<std::string>{"b.txt", "d.txt", "a.txt"}));
 }
 
+TEST_F(ListFixture, WatchersStopAndStartAgainAroundACommand) {
+    TempFolder folder;
+    MakeFile(folder, "b.txt");
+    ASSERT_TRUE(list_->MoveToPath(folder.Path()));
+    list_->StopWatchers();
+    EXPECT_FALSE(list_->WatchersRunning());
+    list_->RestartWatchers();
+    EXPECT_TRUE(list_->WatchersRunning());
+    MakeFile(folder, "a.txt");
+    EXPECT_TRUE(PumpUntil([&] { return list_->ItemCount() == 2; }));
+}
+
+TEST(FolderWatcher, AWatchThatCannotStartEndsQuietly) {
+    FolderWatcher watcher;
+    EXPECT_TRUE(watcher.Start(nullptr, WM_NULL, "C:\no such folder\at all", 1, 0));
+    watcher.Stop();
+    EXPECT_FALSE(watcher.Running());
+    watcher.Stop();  // twice is fine
+}
+
 TEST_F(ListFixture, AVanishedFolderRaisesControlErrorAndFallsBackToItsParent) {
     TempFolder folder;
     MakeFolder(folder, "gone");
