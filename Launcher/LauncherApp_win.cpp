@@ -1,5 +1,7 @@
 #include "LauncherApp_win.h"
 
+#include <ole2.h>
+
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
 #include "model/IconFileDialog_win.h"
@@ -26,14 +28,16 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
+    window_.onResize = [this] { OnResize(); };
     window_.onActivate = [this] { OnMainWindowActivate(Deps(), model_->CurrentSection()); };
     return true;
 }
 
 void LauncherApp::CreateModel() {
     icons_ = std::make_unique<WinIconStore>(controls_.ImageList(0), controls_.ImageList(1));
+    controls_.iconIndexOf = [this](const std::string& key) { return icons_->IndexOf(key); };
     ModelDeps deps{settings_, profile_, dialogs_, controls_, files_, *icons_, programFolder_,
-                   [] {},  // the layout engine arranges the window once it exists
+                   [this] { ArrangeWindow(); },
                    [this] { SaveLooksAndSections(settings_, SettingsDepsNow()); },
                    [this] { SaveSwitches(settings_, SettingsDepsNow()); },
                    [this] { return ChooseIconFile(window_.Handle()); }};
@@ -53,14 +57,31 @@ void LauncherApp::OnHotKeyPressed() {
 
 void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
 void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model_->CurrentSection()); }
+void LauncherApp::ArrangeWindow() {
+    const bool largeFonts = false;  // the large-font screen test arrives with the auxiliary windows
+    corvella::ArrangeWindow(layout_, LayoutDeps{settings_, sections_, buttons_, window_, controls_, screen_,
+                                                events_, largeFonts, false});
+}
+
+// The window changed size: the pages start again at the first, and the
+// layout follows the new size (once the start procedure has loaded it).
+void LauncherApp::OnResize() {
+    if (state_.startupFlag == 0 || !model_) return;
+    controls_.SetScrollValue({ControlName::HScroll1}, 0);
+    if (IsWindowVisible(window_.Handle()) && !window_.IsMinimised()) ArrangeWindow();
+}
+
 void LauncherApp::SetAllSectionStyles(int16_t style) { model_->SetAllSectionStyles(style); }
 void LauncherApp::ShowCurrentSection(bool paint) { model_->ShowCurrentSection(paint); }
 void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
 
 int LauncherApp::Run(HINSTANCE instance) {
-    if (!CreateMainWindow(instance)) return 1;
-    if (!RunStartProcedure(state_, settings_, Deps())) return 0;
-    return MessageLoop();
+    // OLE drag and drop brings the shell's file drags to the controls.
+    const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    int code = 1;
+    if (CreateMainWindow(instance)) code = RunStartProcedure(state_, settings_, Deps()) ? MessageLoop() : 0;
+    if (ole) OleUninitialize();
+    return code;
 }
 
 int LauncherApp::MessageLoop() {

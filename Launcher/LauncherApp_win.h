@@ -7,6 +7,7 @@
 #include <string>
 
 #include "external/HotKeyReceiver_win.h"
+#include "mainwindow/ArrangeWindow.h"
 #include "mainwindow/MainWindowControls_win.h"
 #include "mainwindow/MainWindow_win.h"
 #include "model/IconStore_win.h"
@@ -43,6 +44,8 @@ private:
     void StopTimers() override;
     void SetAllSectionStyles(int16_t style) override;
     void ShowCurrentSection(bool paint) override;
+    void ArrangeWindow() override;
+    void OnResize();
 
     Settings settings_;
     StartupState state_;
@@ -56,6 +59,7 @@ private:
     ButtonTable buttons_;
     std::unique_ptr<WinIconStore> icons_;
     std::unique_ptr<Model> model_;
+    LayoutState layout_;
     CuePlayer cues_;
     MainWindow window_;
     MainWindowControls controls_;

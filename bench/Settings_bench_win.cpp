@@ -24,6 +24,9 @@ public:
     void SetHeight(int32_t t) override { p_.height = t; }
     void SetBackColor(int32_t) override {}
     void SetTopMost(bool) override {}
+    bool IsMinimised() const override { return false; }
+    std::string Title() const override { return {}; }
+    void SetTitle(const std::string&) override {}
 
 private:
     Placement p_;

@@ -57,6 +57,15 @@ bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events*
     imageLists_[1] = ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                       ILC_COLOR32 | ILC_MASK, 16, 16);
 
+    // Sizes from the window's design, which the layout keeps (it places
+    // these controls but takes their size as it finds it).
+    SetWindowPos(oButton_, nullptr, 0, 0, 60, 16, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(message_, nullptr, 0, 0, 140, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hScroll_, nullptr, 0, 0, 100, GetSystemMetrics(SM_CYHSCROLL), SWP_NOZORDER | SWP_NOACTIVATE);
+    // The bottom bar is always on view; the layout places it.
+    threed::SetCaption(oButton_, "Options");
+    for (HWND bar : {oButton_, minBut_, reOrgBut_}) ShowWindow(bar, SW_SHOWNA);
+
     SetTimer(window, kTimer1, 3000, nullptr);
     for (HWND control : tabs_) tabOrder_.push_back(control);
     for (HWND control : buttons_) tabOrder_.push_back(control);
@@ -268,6 +277,44 @@ void MainWindowControls::SetTimerEnabled(TimerName timer, bool enabled) {
         SetTimer(window_, id, timer == TimerName::Timer1 ? 3000 : 10, nullptr);
     else
         KillTimer(window_, id);
+}
+
+bool MainWindowControls::SetScrollRange(ControlRef c, int minimum, int maximum) {
+    HWND control = Handle(c);
+    if (!control || c.name != ControlName::HScroll1 || maximum < minimum) return false;
+    ::SetScrollRange(control, SB_CTL, minimum, maximum, TRUE);
+    return true;
+}
+
+bool MainWindowControls::SetScrollValue(ControlRef c, int value) {
+    HWND control = Handle(c);
+    if (!control || c.name != ControlName::HScroll1) return false;
+    ::SetScrollPos(control, SB_CTL, value, TRUE);
+    return true;
+}
+
+int MainWindowControls::ScrollValue(ControlRef c) const {
+    HWND control = Handle(c);
+    return control && c.name == ControlName::HScroll1 ? GetScrollPos(control, SB_CTL) : 0;
+}
+
+bool MainWindowControls::SetPicture(ControlRef c, int imageList, const std::string& key) {
+    HWND control = ThreeD(c);
+    if (!control || imageList < 0 || imageList > 1 || !iconIndexOf) return false;
+    const int index = iconIndexOf(key);
+    if (index < 0) return false;
+    HICON icon = ImageList_GetIcon(imageLists_[static_cast<size_t>(imageList)], index, ILD_TRANSPARENT);
+    if (!icon) return false;
+    threed::SetPicture(control, icon);  // the control keeps its own copy
+    DestroyIcon(icon);
+    return true;
+}
+
+bool MainWindowControls::ClearPicture(ControlRef c) {
+    HWND control = ThreeD(c);
+    if (!control) return false;
+    threed::ClearPicture(control);
+    return true;
 }
 
 }  // namespace corvella

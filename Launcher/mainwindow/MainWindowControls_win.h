@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -52,6 +53,14 @@ public:
     bool SetAutomaticDrag(ControlRef c, bool automatic) override;
     bool Focus(ControlRef c) override;
     void SetTimerEnabled(TimerName timer, bool enabled) override;
+    bool SetScrollRange(ControlRef c, int minimum, int maximum) override;
+    bool SetScrollValue(ControlRef c, int value) override;
+    int ScrollValue(ControlRef c) const override;
+    bool SetPicture(ControlRef c, int imageList, const std::string& key) override;
+    bool ClearPicture(ControlRef c) override;
+
+    // Finds the icon list position of a key (the icon store keeps the keys).
+    std::function<int(const std::string& key)> iconIndexOf;
 
 private:
     HWND ThreeD(ControlRef c) const;

@@ -59,6 +59,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
             break;
+        case WM_SIZE:
+            if (onResize) onResize();
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -139,6 +142,18 @@ void MainWindow::SetBackColor(int32_t colour) {
 void MainWindow::SetTopMost(bool onTop) {
     SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool MainWindow::IsMinimised() const { return hwnd_ && IsIconic(hwnd_); }
+
+std::string MainWindow::Title() const {
+    char text[256] = {};
+    if (hwnd_) GetWindowTextA(hwnd_, text, sizeof text);
+    return text;
+}
+
+void MainWindow::SetTitle(const std::string& title) {
+    if (hwnd_) SetWindowTextA(hwnd_, title.c_str());
 }
 
 }  // namespace corvella

@@ -34,6 +34,12 @@ public:
     void SetHeight(int32_t twips) override;
     void SetBackColor(int32_t colour) override;
     void SetTopMost(bool onTop) override;
+    bool IsMinimised() const override;
+    std::string Title() const override;
+    void SetTitle(const std::string& title) override;
+
+    // Called after the window's size changed (not while it is being created).
+    std::function<void()> onResize;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

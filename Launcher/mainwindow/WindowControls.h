@@ -70,6 +70,16 @@ public:
     virtual bool SetAutomaticDrag(ControlRef c, bool automatic) = 0;
     virtual bool Focus(ControlRef c) = 0;
 
+    // The page scroll bar.
+    virtual bool SetScrollRange(ControlRef c, int minimum, int maximum) = 0;
+    virtual bool SetScrollValue(ControlRef c, int value) = 0;
+    virtual int ScrollValue(ControlRef c) const = 0;
+
+    // A 3-D control's picture: the icon stored under `key` in icon list
+    // `imageList` (0 large icons, 1 small icons), or none.
+    virtual bool SetPicture(ControlRef c, int imageList, const std::string& key) = 0;
+    virtual bool ClearPicture(ControlRef c) = 0;
+
     virtual void SetTimerEnabled(TimerName timer, bool enabled) = 0;
 };
 

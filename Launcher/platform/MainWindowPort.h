@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace corvella {
 
@@ -25,6 +26,9 @@ public:
     virtual void SetBackColor(int32_t colour) = 0;
     // Above all non-topmost windows, or back among them; never moves or sizes.
     virtual void SetTopMost(bool onTop) = 0;
+    virtual bool IsMinimised() const = 0;
+    virtual std::string Title() const = 0;
+    virtual void SetTitle(const std::string& title) = 0;
 };
 
 }  // namespace corvella

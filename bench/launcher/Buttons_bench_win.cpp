@@ -38,6 +38,11 @@ public:
     bool SetAutomaticDrag(ControlRef, bool) override { return true; }
     bool Focus(ControlRef) override { return true; }
     void SetTimerEnabled(TimerName, bool) override {}
+    bool SetScrollRange(ControlRef, int, int) override { return true; }
+    bool SetScrollValue(ControlRef, int) override { return true; }
+    int ScrollValue(ControlRef) const override { return 0; }
+    bool SetPicture(ControlRef, int, const std::string&) override { return true; }
+    bool ClearPicture(ControlRef) override { return true; }
 };
 
 class NoDialogs final : public Dialogs {

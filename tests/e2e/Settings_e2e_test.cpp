@@ -24,8 +24,9 @@ TEST(LauncherSettings, FirstRunWritesTheDefaultsOnClose) {
     HWND window = launcher.WaitForMainWindow();
     ASSERT_NE(window, nullptr) << "the main window never appeared";
     EXPECT_EQ(testing::WindowText(window), " Corvella");
-    EXPECT_EQ(GetFileAttributesA(folder.File("Corvella.ini").c_str()), INVALID_FILE_ATTRIBUTES)
-        << "nothing is written before the first save";
+    // Before the close only the new file's one section has been written.
+    EXPECT_EQ(IniValue(folder, "Section1Name"), "Section 1");
+    EXPECT_EQ(IniValue(folder, "EnableSound"), "<absent>");
     testing::SaveScreenshot(window, "main-window-first-run");
 
     PostMessageA(window, WM_CLOSE, 0, 0);

@@ -75,8 +75,13 @@ public:
     void SetHeight(int32_t t) override { placement.height = t; log_.push_back("height " + std::to_string(t)); }
     void SetBackColor(int32_t c) override { backColor = c; log_.push_back("backcolor " + std::to_string(c)); }
     void SetTopMost(bool on) override { topMost = on; log_.push_back(on ? "topmost on" : "topmost off"); }
+    bool IsMinimised() const override { return minimised; }
+    std::string Title() const override { return title; }
+    void SetTitle(const std::string& t) override { title = t; }
 
     Placement placement;
+    bool minimised = false;
+    std::string title = " Corvella";
     int32_t backColor = 0;
     bool topMost = false;
 

@@ -19,6 +19,9 @@ struct FakeControl {
     int32_t backColor = 0, foreColor = 0;
     ControlFont font;
     std::map<int, int32_t> properties;
+    int scrollMin = 0, scrollMax = 0, scrollValue = 0;
+    int pictureList = -1;
+    std::string pictureKey;  // empty: no picture
 };
 
 class FakeWindowControls final : public WindowControls {
@@ -85,6 +88,20 @@ public:
         return true;
     }
     void SetTimerEnabled(TimerName timer, bool enabled) override { timers[timer] = enabled; }
+    bool SetScrollRange(ControlRef c, int lo, int hi) override {
+        return Set(c, [&](FakeControl& f) { f.scrollMin = lo, f.scrollMax = hi; });
+    }
+    bool SetScrollValue(ControlRef c, int v) override { return Set(c, [&](FakeControl& f) { f.scrollValue = v; }); }
+    int ScrollValue(ControlRef c) const override {
+        const FakeControl* f = Find(c);
+        return f ? f->scrollValue : 0;
+    }
+    bool SetPicture(ControlRef c, int list, const std::string& key) override {
+        return Set(c, [&](FakeControl& f) { f.pictureList = list, f.pictureKey = key; });
+    }
+    bool ClearPicture(ControlRef c) override {
+        return Set(c, [&](FakeControl& f) { f.pictureList = -1, f.pictureKey.clear(); });
+    }
 
     std::vector<ControlRef> tabOrder;
     std::optional<ControlRef> focused;
