@@ -52,7 +52,7 @@ Control* ControlOf(HWND window);
 
 // Paints the whole client area into `dc` through an off-screen buffer.
 void PaintControl(Control& control, HDC dc);
-// Recreates the control's font from its spec at the screen resolution.
+// Recreates the control's font from its description at the screen resolution.
 void RebuildFont(Control& control);
 
 int ScreenDpi();

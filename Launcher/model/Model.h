@@ -83,6 +83,13 @@ private:
     void Tell(const char* message);
     void WriteSectionRecord(int number, int fromSection);
     void WriteButtonRecord(int k);
+    // Asks for a new value of one text field of the record shown by launch
+    // button `index` (nothing changes on an empty answer), or clears it;
+    // `show` puts the new value on the control; the record is written at once.
+    void EditButtonField(int index, std::vector<std::string>& field, const char* prompt, const char* title,
+                         const std::function<void(const std::string&)>& show);
+    void ClearButtonField(int index, std::vector<std::string>& field,
+                          const std::function<void(const std::string&)>& show);
     void FetchButtonIcon(int k);
     // The table position shown by launch button `slot`, or -1.
     int PositionOfSlot(int slot) const;

@@ -49,51 +49,56 @@ void Model::OnHomeCommand() {
     deps_.settings.HomeSection = sections_.gCurrentSection;
 }
 
+void Model::EditButtonField(int index, std::vector<std::string>& field, const char* prompt, const char* title,
+                            const std::function<void(const std::string&)>& show) {
+    const int k = PositionOfSlot(index);
+    if (k < 0) return;
+    const auto at = static_cast<size_t>(k);
+    std::string value = SingleLineValue(deps_.dialogs.AskText(prompt, title, field[at]));
+    if (value.empty()) return;
+    field[at] = value;
+    show(value);
+    WriteButtonRecord(k);
+}
+
+void Model::ClearButtonField(int index, std::vector<std::string>& field,
+                             const std::function<void(const std::string&)>& show) {
+    const int k = PositionOfSlot(index);
+    if (k < 0) return;
+    show("");
+    field[static_cast<size_t>(k)].clear();
+    WriteButtonRecord(k);
+}
+
 void Model::OnAddButtonTextCommand(int index) {
     if (RefusedWhileLocked("Cannot edit button text when Corvella is Locked!")) return;
     if (sections_.StyleCode(sections_.gCurrentSection) == 0) {
         Tell("This section must be using large buttons to add text...");
         return;
     }
-    const int k = PositionOfSlot(index);
-    if (k < 0) return;
-    const auto at = static_cast<size_t>(k);
-    std::string text = SingleLineValue(deps_.dialogs.AskText("Enter Button Text...", "Button Text", buttons_.gButtonText[at]));
-    if (text.empty()) return;
-    buttons_.gButtonText[at] = text;
-    deps_.controls.SetCaption({ControlName::buttonObj, index}, text);
-    buttons_.gButtonSection[at] = sections_.gCurrentSection;
-    WriteButtonRecord(k);
+    EditButtonField(index, buttons_.gButtonText, "Enter Button Text...", "Button Text", [&](const std::string& text) {
+        deps_.controls.SetCaption({ControlName::buttonObj, index}, text);
+        buttons_.gButtonSection[static_cast<size_t>(buttons_.gSlotButton[static_cast<size_t>(index)])] =
+            sections_.gCurrentSection;
+    });
 }
 
 void Model::OnDeleteButtonTextCommand(int index) {
     if (RefusedWhileLocked("Cannot delete button text when Corvella is Locked!")) return;
-    const int k = PositionOfSlot(index);
-    if (k < 0) return;
-    deps_.controls.SetCaption({ControlName::buttonObj, index}, "");
-    buttons_.gButtonText[static_cast<size_t>(k)].clear();
-    WriteButtonRecord(k);
+    ClearButtonField(index, buttons_.gButtonText,
+                     [&](const std::string& text) { deps_.controls.SetCaption({ControlName::buttonObj, index}, text); });
 }
 
 void Model::OnTooltipCommand(int index) {
     if (RefusedWhileLocked("Cannot add a button tooltip when Corvella is Locked!")) return;
-    const int k = PositionOfSlot(index);
-    if (k < 0) return;
-    const auto at = static_cast<size_t>(k);
-    std::string tip = SingleLineValue(deps_.dialogs.AskText("Enter Tooltip...", "Button Tooltip", buttons_.gButtonTooltip[at]));
-    if (tip.empty()) return;
-    buttons_.gButtonTooltip[at] = tip;
-    deps_.controls.SetToolTip({ControlName::buttonObj, index}, tip);
-    WriteButtonRecord(k);
+    EditButtonField(index, buttons_.gButtonTooltip, "Enter Tooltip...", "Button Tooltip",
+                    [&](const std::string& tip) { deps_.controls.SetToolTip({ControlName::buttonObj, index}, tip); });
 }
 
 void Model::OnDeleteTooltipCommand(int index) {
     if (RefusedWhileLocked("Cannot delete a button tooltip when Corvella is Locked!")) return;
-    const int k = PositionOfSlot(index);
-    if (k < 0) return;
-    deps_.controls.SetToolTip({ControlName::buttonObj, index}, "");
-    buttons_.gButtonTooltip[static_cast<size_t>(k)].clear();
-    WriteButtonRecord(k);
+    ClearButtonField(index, buttons_.gButtonTooltip,
+                     [&](const std::string& tip) { deps_.controls.SetToolTip({ControlName::buttonObj, index}, tip); });
 }
 
 void Model::OnIconCommand(int index) {
