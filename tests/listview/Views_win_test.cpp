@@ -17,6 +17,7 @@ TEST_F(ListFixture, FourViewsOfAMixedFolder) {
     for (const auto& [name, bytes] : files) MakeFile(folder, name, bytes);
     ASSERT_TRUE(list_->MoveToPath(folder.Path()));
     ASSERT_TRUE(WaitForFiller(*list_));
+    ASSERT_EQ(list_->ItemCount(), 10);
     const DWORD styles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
     const char* shots[] = {"listview_0_icons", "listview_1_small_icons", "listview_2_list", "listview_3_report"};
     for (int view = kViewIcon; view <= kViewReport; ++view) {
