@@ -2,6 +2,8 @@
 
 #include <ole2.h>
 
+#include <algorithm>
+
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
 #include "model/IconFileDialog_win.h"
@@ -29,6 +31,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
     window_.onResize = [this] { OnResize(); };
+    window_.onScroll = [this](int code, int thumb) { OnScroll(code, thumb); };
     window_.onActivate = [this] { OnMainWindowActivate(Deps(), model_->CurrentSection()); };
     return true;
 }
@@ -63,12 +66,42 @@ void LauncherApp::ArrangeWindow() {
                                                 events_, largeFonts, false});
 }
 
-// The window changed size: the pages start again at the first, and the
-// layout follows the new size (once the start procedure has loaded it).
+LayoutCommandDeps LauncherApp::LayoutCommands() {
+    return {settings_, sections_, dialogs_, controls_, window_, cues_,
+            [this] { SaveSettings(settings_, SettingsDepsNow()); },
+            [this] { SaveLooksAndSections(settings_, SettingsDepsNow()); },
+            [this] { model_->LoadButtons(); },
+            [this] { ArrangeWindow(); },
+            [this] { FocusCurrentTab(); },
+            // Until the notification-area icon exists a minimised window
+            // stays on the task bar: hidden, it could not be brought back.
+            [] {}};
+}
+
+// The window changed size (once the start procedure has loaded the tables).
 void LauncherApp::OnResize() {
     if (state_.startupFlag == 0 || !model_) return;
-    controls_.SetScrollValue({ControlName::HScroll1}, 0);
-    if (IsWindowVisible(window_.Handle()) && !window_.IsMinimised()) ArrangeWindow();
+    OnMainWindowResize(IsWindowVisible(window_.Handle()) != FALSE, LayoutCommands());
+}
+
+void LauncherApp::OnScroll(int code, int thumb) {
+    const ControlRef bar{ControlName::HScroll1};
+    HWND scroll = controls_.Handle(bar);
+    int minimum = 0, maximum = 0;
+    GetScrollRange(scroll, SB_CTL, &minimum, &maximum);
+    int value = controls_.ScrollValue(bar);
+    switch (code) {
+        case SB_LINELEFT: case SB_PAGELEFT: --value; break;
+        case SB_LINERIGHT: case SB_PAGERIGHT: ++value; break;
+        case SB_THUMBPOSITION: case SB_THUMBTRACK: value = thumb; break;
+        case SB_LEFT: value = minimum; break;
+        case SB_RIGHT: value = maximum; break;
+        default: return;
+    }
+    value = std::clamp(value, minimum, maximum);
+    if (value == controls_.ScrollValue(bar)) return;
+    controls_.SetScrollValue(bar, value);
+    OnScrollChange(LayoutCommands());
 }
 
 void LauncherApp::SetAllSectionStyles(int16_t style) { model_->SetAllSectionStyles(style); }

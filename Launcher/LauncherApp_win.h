@@ -8,6 +8,7 @@
 
 #include "external/HotKeyReceiver_win.h"
 #include "mainwindow/ArrangeWindow.h"
+#include "mainwindow/LayoutCommands.h"
 #include "mainwindow/MainWindowControls_win.h"
 #include "mainwindow/MainWindow_win.h"
 #include "model/IconStore_win.h"
@@ -46,6 +47,8 @@ private:
     void ShowCurrentSection(bool paint) override;
     void ArrangeWindow() override;
     void OnResize();
+    void OnScroll(int code, int thumb);
+    LayoutCommandDeps LayoutCommands();
 
     Settings settings_;
     StartupState state_;

@@ -59,6 +59,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
             break;
+        case WM_HSCROLL:
+            if (lParam && onScroll) onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            return 0;
         case WM_SIZE:
             if (onResize) onResize();
             break;

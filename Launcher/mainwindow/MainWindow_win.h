@@ -40,6 +40,8 @@ public:
 
     // Called after the window's size changed (not while it is being created).
     std::function<void()> onResize;
+    // The page scroll bar was moved (its scroll code and thumb position).
+    std::function<void(int code, int thumb)> onScroll;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

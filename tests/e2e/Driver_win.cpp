@@ -143,6 +143,8 @@ bool SaveScreenshot(HWND window, const std::string& name) {
     // then copy what the screen shows of it.
     DWORD_PTR ignored;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    // Paints still pending (of controls just moved or shown) happen now.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);

@@ -55,3 +55,42 @@ TEST(Layout, APreparedFileShowsItsSectionsAndButtons) {
 
 }  // namespace
 }  // namespace corvella
+
+namespace corvella {
+namespace {
+
+TEST(Layout, TheScrollBarPagesThroughTheButtons) {
+    testing::TempFolder folder;
+    std::string ini = "[Options]\r\nWindowLeft=1500\r\nWindowTop=0\r\nWindowWidth=3000\r\nWindowHeight=6000\r\n"
+                      "EnableSound=0\r\nSection1Name=Many\r\n[Buttons]\r\n";
+    for (int n = 1; n <= 30; ++n)
+        ini += "Button" + std::to_string(n) + "=C:\\windows\\notepad.exe\xFF" "1\xFF\xFFItem " + std::to_string(n) + "\xFF\r\n";
+    folder.WriteFile("Corvella.ini", ini);
+    testing::LauncherProcess launcher(folder);
+    ASSERT_TRUE(launcher.Start());
+    HWND window = launcher.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    HWND scroll = GetDlgItem(window, 3000 + 3);  // HScroll1
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(IsWindowVisible(scroll));
+    auto visibleSlots = [&] {
+        std::vector<int> slots;
+        for (int s = 0; s < 50; ++s)
+            if (IsWindowVisible(GetDlgItem(window, 2000 + s))) slots.push_back(s);
+        return slots;
+    };
+    const std::vector<int> first = visibleSlots();
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first.front(), 0);
+    SendMessageA(window, WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(scroll));
+    const std::vector<int> second = visibleSlots();
+    ASSERT_EQ(second.size(), first.size());
+    EXPECT_EQ(second.front(), static_cast<int>(first.size()));  // the next page, in record order
+    EXPECT_EQ(GetScrollPos(scroll, SB_CTL), 1);
+    testing::SaveScreenshot(window, "layout-page-2");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(launcher.WaitForExit(30000));
+}
+
+}  // namespace
+}  // namespace corvella
