@@ -69,7 +69,8 @@ bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events*
     SetTimer(window, kTimer1, 3000, nullptr);
     for (HWND control : tabs_) tabOrder_.push_back(control);
     for (HWND control : buttons_) tabOrder_.push_back(control);
-    for (HWND control : {buttonBG_, hScroll_, message_, oButton_, minBut_, reOrgBut_, hider_,
+    // The hint panel and the scroll bar lie over the button area.
+    for (HWND control : {message_, hScroll_, buttonBG_, oButton_, minBut_, reOrgBut_, hider_,
                          tempButton_, tempButton2_})
         tabOrder_.push_back(control);
     if (std::find(tabOrder_.begin(), tabOrder_.end(), nullptr) != tabOrder_.end()) return false;
