@@ -100,6 +100,16 @@ TEST(MainWindow, CarriesItsControlsInTheirTabOrder) {
     ASSERT_TRUE(launcher.Start());
     HWND window = launcher.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
+    // The window shows before the start procedure's last steps (tab order,
+    // focus, layout) have run: wait for them.
+    auto buttonsOutOfTabOrder = [&] {
+        for (int s = 0; s < 50; ++s)
+            if (GetWindowLongA(GetDlgItem(window, 2000 + s), GWL_STYLE) & WS_TABSTOP) return false;
+        return true;
+    };
+    EXPECT_TRUE(testing::WaitUntil(buttonsOutOfTabOrder, 10000));
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     // 20 tabs, 51 launch buttons and the three buttons of the bottom bar.
     EXPECT_EQ(CountChildren(window, "CorvellaThreeDButton"), 74);
     EXPECT_EQ(CountChildren(window, "CorvellaThreeDPanel"), 1);
