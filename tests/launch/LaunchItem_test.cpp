@@ -1,0 +1,212 @@
+#include "launch/LaunchItem.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "fakes/StartupHarness.h"
+#include "launch/PathText.h"
+#include "settings/ProfileText.h"
+
+namespace corvella {
+namespace {
+
+using testing::CallLog;
+
+class FakeShell final : public Shell {
+public:
+    explicit FakeShell(CallLog& log) : log_(log) {}
+    bool Open(const std::string& f, const std::string& p, const std::string& d) override {
+        log_.push_back("open [" + f + "] [" + p + "] [" + d + "]");
+        return true;
+    }
+    void StartCommand(const std::string& c) override { log_.push_back("start [" + c + "]"); }
+    void PlaySound(const std::string& p) override { log_.push_back("play [" + p + "]"); }
+    std::string ShortPath(const std::string& p) override {
+        auto it = shortPaths.find(LowerCase(p));
+        return it == shortPaths.end() ? std::string() : it->second;
+    }
+    bool IsFolder(const std::string& p) override { return folders.count(LowerCase(p)) > 0; }
+    CopyResult CopyInto(const std::string& sources, const std::string& folder) override {
+        log_.push_back("copy [" + std::to_string(sources.size()) + " bytes] into [" + folder + "]");
+        return copyResult;
+    }
+    std::map<std::string, std::string> shortPaths;  // keys in lower case
+    std::set<std::string> folders;
+    CopyResult copyResult;
+
+private:
+    CallLog& log_;
+};
+
+class FakeShortcuts final : public ShortcutReader {
+public:
+    std::optional<ShortcutInfo> Read(const std::string& path) override {
+        if (!available) return std::nullopt;
+        auto it = links.find(path);
+        return it == links.end() ? ShortcutInfo{} : it->second;
+    }
+    std::map<std::string, ShortcutInfo> links;
+    bool available = true;
+};
+
+class FakeFolderList final : public FolderList {
+public:
+    explicit FakeFolderList(CallLog& log) : log_(log) {}
+    bool SetCurrentFolder(const std::string& f) override {
+        log_.push_back("list folder [" + f + "]");
+        return true;
+    }
+    int ListCount() override { return static_cast<int>(items.size()); }
+    std::string List(int i) override { return items[static_cast<size_t>(i)]; }
+    bool Focus() override { return true; }
+    bool Select(int i) override {
+        log_.push_back("select " + std::to_string(i));
+        return true;
+    }
+    bool ExecuteContextMenuItem(int position) override {
+        log_.push_back("menu item " + std::to_string(position));
+        return defaultWorks;
+    }
+    bool ExecuteContextMenuItem(const std::string& verb) override {
+        log_.push_back("menu verb " + verb);
+        return true;
+    }
+    std::vector<std::string> items;
+    bool defaultWorks = true;
+
+private:
+    CallLog& log_;
+};
+
+class QuietEvents final : public EventLoop {
+public:
+    void LetPendingEventsRun() override { ++passes; }
+    void SleepMs(int) override {}
+    long passes = 0;
+};
+
+struct LaunchHarness {
+    LaunchHarness() {
+        shell.shortPaths["c:\\program files\\tool"] = "C:\\PROGRA~1\\TOOL";
+        shell.shortPaths["c:\\corvella"] = "C:\\CORVEL~1";
+        shell.shortPaths["c:\\docs"] = "C:\\DOCS";
+        shell.folders = {"c:\\docs", "c:\\docs\\", "c:\\", "d:\\photos", "d:\\photos\\"};
+    }
+    void Launch(const std::string& target, const std::string& documents = "") {
+        LaunchItem(state, target, documents, LaunchDeps{shell, shortcuts, list, events, dialogs, "C:\\Corvella", enableDocPath});
+    }
+    CallLog log;
+    FakeShell shell{log};
+    FakeShortcuts shortcuts;
+    FakeFolderList list{log};
+    QuietEvents events;
+    testing::FakeDialogs dialogs{log};
+    LaunchState state;
+    int16_t enableDocPath = 1;
+};
+
+TEST(PathText, SplitsPathsAtTheirLastBackslash) {
+    EXPECT_EQ(ParentFolderOf("c:\\tools\\x.exe"), "c:\\tools");
+    EXPECT_EQ(ParentFolderOf("c:\\x.exe"), "c:");
+    EXPECT_EQ(ParentFolderOf("c:\\\\x.exe"), "c:");  // the backslash it would end with comes off
+    EXPECT_EQ(ParentFolderOf("x.exe"), "");
+    EXPECT_EQ(FileNameOf("c:\\tools\\x.exe"), "x.exe");
+    EXPECT_EQ(FileNameOf("x.exe"), "x.exe");
+    EXPECT_EQ(FileNameOf("c:\\tools\\"), "");
+}
+
+TEST(LaunchItem, PlaysSoundsAndOpensFolders) {
+    struct Case { const char* target; const char* started; };
+    const Case cases[] = {
+        {"C:\\Sounds\\DING.WAV", "play [c:\\sounds\\ding.wav]"},
+        {"C:\\Docs", "start [explorer c:\\docs\\]"},
+        {"C:\\Docs\\", "start [explorer c:\\docs\\]"},
+        {"C:\\", "start [explorer c:\\]"},
+    };
+    for (const Case& c : cases) {
+        LaunchHarness h;
+        h.Launch(c.target);
+        EXPECT_EQ(h.log, CallLog{c.started}) << c.target;
+    }
+}
+
+TEST(LaunchItem, StartsProgramsFromTheirShortFolder) {
+    LaunchHarness h;
+    h.Launch("C:\\Program Files\\Tool\\Tool.EXE");
+    EXPECT_EQ(h.log, CallLog{"open [C:\\PROGRA~1\\TOOL\\tool.exe] [] [C:\\PROGRA~1\\TOOL]"});
+}
+
+TEST(LaunchItem, OpensAShortcutToAProgramDirectlyAndOthersThroughTheList) {
+    LaunchHarness h;
+    h.shortcuts.links["C:\\Corvella\\editor.lnk"] = {std::string("C:\\Apps\\ED.EXE\0\0\0", 17), ""};
+    h.Launch("Editor.lnk");
+    EXPECT_EQ(h.log, CallLog{"open [C:\\Corvella\\editor.lnk] [] []"});
+
+    LaunchHarness args;
+    args.shortcuts.links["C:\\Corvella\\editor.lnk"] = {"C:\\Apps\\ED.EXE", "/new"};
+    args.shell.shortPaths["c:\\corvella\\editor.lnk"] = "C:\\CORVEL~1\\EDITOR.LNK";
+    args.list.items = {"C:\\Corvella\\Corvella.ini", "C:\\Corvella\\editor.lnk"};
+    args.Launch("Editor.lnk");
+    EXPECT_EQ(args.log, (CallLog{"list folder [C:\\CORVEL~1]", "select 1", "menu item 0"}));
+}
+
+TEST(LaunchItem, RunsWebShortcutsAndDocumentsThroughTheListsDefaultCommand) {
+    LaunchHarness h;
+    h.shell.shortPaths["c:\\corvella\\site.url"] = "C:\\CORVEL~1\\SITE.URL";
+    h.list.items = {"C:\\Corvella\\site.url"};
+    h.list.defaultWorks = false;
+    h.Launch("Site.url");
+    EXPECT_EQ(h.log, (CallLog{"list folder [C:\\CORVEL~1]", "select 0", "menu item 0", "menu verb open"}));
+    EXPECT_GE(h.events.passes, 60000);
+
+    LaunchHarness missing;
+    missing.Launch("C:\\Docs\\gone.doc");
+    EXPECT_EQ(missing.log, CallLog{"list folder [C:\\DOCS]"});  // no match: nothing starts
+}
+
+TEST(LaunchItem, HandsDroppedDocumentsToPrograms) {
+    LaunchHarness h;
+    h.Launch("C:\\PROGRA~1\\TOOL\\TOOL.EXE", "C:\\DOCS\\A.TXT C:\\DOCS\\B.TXT");
+    h.enableDocPath = 0;
+    h.Launch("C:\\PROGRA~1\\TOOL\\TOOL.EXE", "C:\\DOCS\\A.TXT");
+    EXPECT_EQ(h.log, (CallLog{"open [C:\\PROGRA~1\\TOOL\\TOOL.EXE] [C:\\DOCS\\A.TXT C:\\DOCS\\B.TXT] [C:\\DOCS]",
+                              "open [C:\\PROGRA~1\\TOOL\\TOOL.EXE] [C:\\DOCS\\A.TXT] [C:\\PROGRA~1\\TOOL]"}));
+}
+
+TEST(LaunchItem, HandsDroppedDocumentsToAShortcutsProgramWithoutItsArguments) {
+    LaunchHarness h;
+    h.shortcuts.links["C:\\Corvella\\Ed.lnk"] = {"C:\\Program Files\\Tool\\Tool.exe", "/x"};
+    h.shell.shortPaths["c:\\program files\\tool\\tool.exe"] = "C:\\PROGRA~1\\TOOL\\TOOL.EXE";
+    h.Launch("Ed.lnk", "C:\\DOCS\\A.TXT");
+    EXPECT_EQ(h.log, CallLog{"open [C:\\PROGRA~1\\TOOL\\TOOL.EXE] [C:\\DOCS\\A.TXT] [C:\\DOCS]"});
+
+    LaunchHarness noReader;
+    noReader.shortcuts.available = false;
+    noReader.Launch("Ed.lnk", "C:\\DOCS\\A.TXT");
+    EXPECT_EQ(noReader.log, CallLog{"open [Ed.lnk] [C:\\DOCS\\A.TXT] [C:\\Corvella]"});
+}
+
+TEST(LaunchItem, CopiesDocumentsDroppedOnFoldersAndReportsTheCopy) {
+    LaunchHarness h;
+    h.state.gDropCopyList = std::string("C:\\a.txt\0", 9);
+    h.Launch("D:\\Photos", "C:\\A.TXT");
+    h.shortcuts.links["C:\\Corvella\\Pics.lnk"] = {"D:\\Photos", ""};
+    h.shell.copyResult = {0, true};
+    h.Launch("Pics.lnk", "C:\\A.TXT");
+    h.shell.copyResult = {1, false};
+    h.Launch("D:\\Photos\\", "C:\\A.TXT");
+    EXPECT_EQ(h.log, (CallLog{"copy [9 bytes] into [D:\\Photos\\]", "copy [9 bytes] into [D:\\Photos\\]",
+                              "message Copy operation Failed | Corvella", "copy [9 bytes] into [D:\\Photos\\]",
+                              "message Copy operation aborted... | Corvella"}));
+}
+
+TEST(LaunchItem, OpensADocumentWithTheDroppedDocumentsInItsFolder) {
+    LaunchHarness h;
+    h.Launch("C:\\Docs\\report.doc", "C:\\DOCS\\A.TXT");
+    EXPECT_EQ(h.log, CallLog{"open [report.doc] [C:\\DOCS\\A.TXT] [C:\\Docs\\]"});
+}
+
+}  // namespace
+}  // namespace corvella
