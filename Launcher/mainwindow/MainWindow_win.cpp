@@ -65,6 +65,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (onResize) onResize();
             break;
+        case WM_LBUTTONUP:
+            if (onClick) onClick();
+            return 0;
+        case WM_TIMER:
+            if (onTimer) onTimer(wParam);
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

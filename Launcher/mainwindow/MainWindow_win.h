@@ -42,6 +42,10 @@ public:
     std::function<void()> onResize;
     // The page scroll bar was moved (its scroll code and thumb position).
     std::function<void(int code, int thumb)> onScroll;
+    // The window's own background was clicked (released with the left button).
+    std::function<void()> onClick;
+    // A timer of the window ticked.
+    std::function<void(UINT_PTR timer)> onTimer;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

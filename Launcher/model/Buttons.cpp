@@ -30,6 +30,29 @@ ButtonRecord ButtonTable::Record(int k) const {
     return {gButtonTarget[i], gButtonSection[i], gButtonTooltip[i], gButtonText[i], gButtonIcon[i]};
 }
 
+void ButtonTable::SetRecord(int k, const ButtonRecord& r) {
+    const auto i = static_cast<size_t>(k);
+    gButtonTarget[i] = r.target;
+    gButtonSection[i] = r.section;
+    gButtonTooltip[i] = r.tooltip;
+    gButtonText[i] = r.text;
+    gButtonIcon[i] = r.icon;
+}
+
+void MoveButton(ButtonTable& table, int from, int to) {
+    if (!table.Valid(from) || !table.Valid(to) || from == to) return;
+    const int16_t section = table.gButtonSection[static_cast<size_t>(from)];
+    // The positions taking part, in the direction the moved record travels.
+    std::vector<int> chain;
+    const int step = to > from ? 1 : -1;
+    for (int k = from; k != to + step; k += step)
+        if (table.gButtonSection[static_cast<size_t>(k)] == section) chain.push_back(k);
+    if (chain.back() != to) return;  // the target belongs to another section
+    const ButtonRecord moved = table.Record(from);
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) table.SetRecord(chain[i], table.Record(chain[i + 1]));
+    table.SetRecord(chain.back(), moved);
+}
+
 std::optional<ButtonRecord> DecodeButtonRecord(std::string_view raw) {
     std::string value = Trimmed(raw);
     while (value.size() > 1 && static_cast<unsigned char>(value.back()) < 14) value.pop_back();

@@ -37,8 +37,14 @@ struct ButtonTable {
     void Clear();
     void Append(const ButtonRecord& record);
     ButtonRecord Record(int k) const;
+    void SetRecord(int k, const ButtonRecord& record);
     bool Valid(int k) const { return k >= 0 && k < gButtonCount; }
 };
+
+// Takes record `from` out and puts it at position `to`; the records of the
+// same section lying between the two move one place towards `from`'s old
+// position, records of other sections keep theirs. All five fields move.
+void MoveButton(ButtonTable& table, int from, int to);
 
 // A record's value as read from the file: nothing when it ends the table
 // (absent, empty, without a separator, or with an empty target). A record

@@ -68,6 +68,18 @@ void Model::RebuildIcons() {
     deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
 }
 
+void Model::MoveButtonOfSlot(int fromSlot, int toSlot) {
+    const int from = PositionOfSlot(fromSlot), to = PositionOfSlot(toSlot);
+    if (from < 0 || to < 0) return;
+    MoveButton(buttons_, from, to);
+    RebuildIcons();
+}
+
+void Model::MoveButtonToSection(int slot, int16_t section) {
+    const int k = PositionOfSlot(slot);
+    if (k >= 0) buttons_.gButtonSection[static_cast<size_t>(k)] = section;
+}
+
 void Model::SaveAllButtons() {
     deps_.saveSwitches();
     Profile& p = deps_.profile;

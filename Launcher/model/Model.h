@@ -52,11 +52,21 @@ public:
     void CompactSections();
     void ShowCurrentSection(bool paint);
     void SetAllSectionStyles(int16_t style);
+    // Moves the section of tab `from` to the place of tab `to` (both 0-based);
+    // the sections between move one place back towards `from`. The section
+    // keys are written at once, the buttons' new section numbers stay in
+    // memory until the buttons are saved. The moved section becomes current.
+    void MoveSection(int from, int to);
 
     // Buttons.
     void SaveAllButtons();
     void DeleteButton(int slot);
     void RebuildIcons();
+    // Puts the record shown by launch button `fromSlot` at the place of the
+    // one shown by `toSlot` (see MoveButton) and rebuilds the icon lists.
+    void MoveButtonOfSlot(int fromSlot, int toSlot);
+    // The record shown by launch button `slot` moves to section number `section`.
+    void MoveButtonToSection(int slot, int16_t section);
 
     // The commands of the tab and button context menus, with their lock
     // guards, questions and input boxes. `index` is the control the menu was

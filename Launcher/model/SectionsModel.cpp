@@ -166,6 +166,28 @@ void Model::WriteSectionRecord(int number, int from) {
     p.Write(kSectionsSection, NumberedKey("FGColor", number), std::to_string(sections_.gSectionFGColor[at]));
 }
 
+void Model::MoveSection(int from, int to) {
+    const int count = sections_.gSectionCount;
+    if (from < 0 || to < 0 || from >= count || to >= count) return;
+    const int dragged = from + 1, target = to + 1;
+    const int step = to > from ? 1 : -1;
+    // Numbers after the move, old number -> new number.
+    auto newNumber = [&](int n) {
+        if (n == dragged) return target;
+        const bool between = step > 0 ? (n > dragged && n <= target) : (n >= target && n < dragged);
+        return between ? n - step : n;
+    };
+    WriteSectionRecord(target, dragged);
+    for (int n = dragged + step; n != target + step; n += step) WriteSectionRecord(newNumber(n), n);
+    for (int16_t& section : buttons_.gButtonSection)
+        if (section >= 1 && section <= count) section = static_cast<int16_t>(newNumber(section));
+    LoadSections();
+    ShowCurrentSection(false);
+    sections_.gCurrentSection = static_cast<int16_t>(target);
+    ShowCurrentSection(true);
+    Arrange();
+}
+
 void Model::ShowCurrentSection(bool paint) {
     WindowControls& c = deps_.controls;
     // Every tab, all 20, loses the current look: a tab left marked after the
