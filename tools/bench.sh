@@ -5,6 +5,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 bash tools/build.sh
+
+# The layout's instruction counts, from an unsanitized release tree.
+cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DCORVELLA_DIST="$PWD/build/bench-native/dist" >/dev/null
+cmake --build build/bench-native -j"$(nproc)" --target bench_arrange -- --no-print-directory >/dev/null
+echo "== bench_arrange (callgrind instruction counts, inclusive)"
+valgrind --tool=callgrind --callgrind-out-file=build/bench-native/arrange.callgrind \
+  build/bench-native/bench/layout/bench_arrange 2>/dev/null
+callgrind_annotate --inclusive=yes build/bench-native/arrange.callgrind 2>/dev/null |
+  awk '/ArrangeRounds/ {gsub(",", "", $1); a = $1} /BaselineRounds/ {gsub(",", "", $1); b = $1}
+       END {printf "ArrangeWindow: %d instructions per call; baseline %d per round; ratio %.1f\n",
+            a / 100, b / 100, a / b}'
+
 prefix=build/win32/wineprefix
 source tools/virtual-session.sh
 for bench in $(find build/win32/bench -name "bench_*.exe" | sort); do

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
-  wine wine32:i386 libwine-dev fonts-wine xvfb x11-utils xdotool imagemagick sox file
+  wine wine32:i386 libwine-dev fonts-wine xvfb x11-utils xdotool imagemagick sox file valgrind
 )
 
 missing=()
