@@ -6,6 +6,7 @@
 #include <set>
 
 #include "fakes/StartupHarness.h"
+#include "launch/FolderListFallback.h"
 #include "launch/PathText.h"
 #include "settings/ProfileText.h"
 
@@ -164,6 +165,16 @@ TEST(LaunchItem, RunsWebShortcutsAndDocumentsThroughTheListsDefaultCommand) {
     LaunchHarness missing;
     missing.Launch("C:\\Docs\\gone.doc");
     EXPECT_EQ(missing.log, CallLog{"list folder [C:\\DOCS]"});  // no match: nothing starts
+}
+
+// Until the main window hosts the folder list, documents open through the
+// shell by their long path.
+TEST(LaunchItem, WithoutTheFolderListOpensDocumentsThroughTheShell) {
+    LaunchHarness h;
+    NoFolderList none;
+    LaunchItem(h.state, "C:\\Docs\\Report.DOC", "",
+               LaunchDeps{h.shell, h.shortcuts, none, h.events, h.dialogs, "C:\\Corvella", 1});
+    EXPECT_EQ(h.log, CallLog{"open [C:\\Docs\\report.doc] [] []"});
 }
 
 TEST(LaunchItem, HandsDroppedDocumentsToPrograms) {

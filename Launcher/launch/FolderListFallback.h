@@ -1,0 +1,20 @@
+#pragma once
+// The folder list port while the main window hosts no folder list-view
+// control: it cannot be pointed at a folder, so a launch opens the item
+// through the shell instead, and the other calls are never reached.
+#include "LaunchPorts.h"
+
+namespace corvella {
+
+class NoFolderList final : public FolderList {
+public:
+    bool SetCurrentFolder(const std::string&) override { return false; }
+    int ListCount() override { return 0; }
+    std::string List(int) override { return std::string(); }
+    bool Focus() override { return false; }
+    bool Select(int) override { return false; }
+    bool ExecuteContextMenuItem(int) override { return false; }
+    bool ExecuteContextMenuItem(const std::string&) override { return false; }
+};
+
+}  // namespace corvella
