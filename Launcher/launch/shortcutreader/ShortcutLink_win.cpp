@@ -1,0 +1,64 @@
+#include "ShortcutLink_win.h"
+
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <new>
+
+namespace corvella::shortcutreader {
+
+namespace {
+
+// Large enough for every text a link holds (arguments may exceed MAX_PATH).
+constexpr int kTextCapacity = 1024;
+
+template <typename Getter>
+std::wstring LinkText(Getter get) {
+    wchar_t buffer[kTextCapacity] = {};
+    if (FAILED(get(buffer, kTextCapacity))) return std::wstring();
+    buffer[kTextCapacity - 1] = L'\0';
+    return buffer;
+}
+
+void ReadTexts(IShellLinkW& link, ShortcutTexts& texts) {
+    texts[0] = LinkText([&](wchar_t* b, int n) { return link.GetPath(b, n, nullptr, 0); });
+    texts[1] = LinkText([&](wchar_t* b, int n) { return link.GetWorkingDirectory(b, n); });
+    texts[2] = LinkText([&](wchar_t* b, int n) { return link.GetArguments(b, n); });
+    texts[3] = LinkText([&](wchar_t* b, int n) { return link.GetDescription(b, n); });
+    int iconIndex = 0;
+    texts[4] = LinkText([&](wchar_t* b, int n) { return link.GetIconLocation(b, n, &iconIndex); });
+    if (!texts[4].empty()) texts[4] += L"," + std::to_wstring(iconIndex);
+    WORD hotKey = 0;
+    texts[5] = std::to_wstring(SUCCEEDED(link.GetHotkey(&hotKey)) ? hotKey : 0);
+    int showCommand = SW_SHOWNORMAL;
+    if (FAILED(link.GetShowCmd(&showCommand))) showCommand = SW_SHOWNORMAL;
+    texts[6] = std::to_wstring(showCommand);
+}
+
+}  // namespace
+
+HRESULT ReadShortcutTexts(const wchar_t* path, ShortcutTexts& texts) noexcept {
+    if (path == nullptr || *path == L'\0') return E_INVALIDARG;
+    IShellLinkW* link = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(&link));
+    if (FAILED(hr)) return hr;
+    IPersistFile* file = nullptr;
+    hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) {
+        hr = file->Load(path, STGM_READ);
+        file->Release();
+    }
+    if (SUCCEEDED(hr)) {
+        try {
+            ReadTexts(*link, texts);
+            hr = S_OK;
+        } catch (const std::bad_alloc&) {
+            hr = E_OUTOFMEMORY;
+        }
+    }
+    link->Release();
+    return hr;
+}
+
+}  // namespace corvella::shortcutreader
