@@ -14,6 +14,10 @@ cp dist/* build/run/
 had_display=${DISPLAY:-}
 prefix=build/win32/wineprefix
 source tools/virtual-session.sh
+# The shortcut reader component, registered for this prefix's user from the
+# copy the launcher runs beside.
+(cd build/run && wine regsvr32 /s shortcutreader.dll) ||
+  echo "run: shortcutreader.dll could not be registered; shortcuts open through the shell" >&2
 
 if [ -n "$had_display" ]; then
   echo "run: starting the launcher on $DISPLAY (its settings: build/run/Corvella.ini)"
