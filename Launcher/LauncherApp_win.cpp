@@ -12,6 +12,7 @@ namespace corvella {
 
 LauncherApp::LauncherApp(const std::string& programFolder)
     : profile_(programFolder + "\\Corvella.ini"),
+      shell_([this] { return window_.Handle(); }),
       cues_(sound_, programFolder, settings_.EnableSound),
       window_(screen_),
       controls_(screen_),
@@ -22,9 +23,10 @@ LauncherApp::~LauncherApp() = default;
 
 bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     if (!window_.Create(instance, kTitleText)) return false;
-    if (!controls_.Create(window_.Handle(), instance, nullptr)) return false;
+    if (!controls_.Create(window_.Handle(), instance, &controlEvents_)) return false;
     OnMainWindowLoad(controls_);
     CreateModel();
+    CreateInteraction();
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     platform_.SetMainWindow(window_.Handle());
@@ -33,6 +35,10 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     window_.onResize = [this] { OnResize(); };
     window_.onScroll = [this](int code, int thumb) { OnScroll(code, thumb); };
     window_.onActivate = [this] { OnMainWindowActivate(Deps(), model_->CurrentSection()); };
+    window_.onClick = [this] { handlers_->OnWindowClick(); };
+    window_.onTimer = [this](UINT_PTR timer) {
+        if (timer == MainWindowControls::kTimer2) handlers_->OnHoverTimerTick();
+    };
     return true;
 }
 
@@ -63,7 +69,7 @@ void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model
 void LauncherApp::ArrangeWindow() {
     const bool largeFonts = false;  // the large-font screen test arrives with the auxiliary windows
     corvella::ArrangeWindow(layout_, LayoutDeps{settings_, sections_, buttons_, window_, controls_, screen_,
-                                                events_, largeFonts, false});
+                                                events_, largeFonts, interaction_.gMoveMode});
 }
 
 LayoutCommandDeps LauncherApp::LayoutCommands() {

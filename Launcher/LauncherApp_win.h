@@ -7,9 +7,16 @@
 #include <string>
 
 #include "external/HotKeyReceiver_win.h"
+#include "launch/FolderListFallback.h"
+#include "launch/LaunchItem.h"
+#include "launch/Shell_win.h"
+#include "launch/ShortcutReader_win.h"
 #include "mainwindow/ArrangeWindow.h"
+#include "mainwindow/ContextMenus.h"
+#include "mainwindow/Interaction.h"
 #include "mainwindow/LayoutCommands.h"
 #include "mainwindow/MainWindowControls_win.h"
+#include "mainwindow/MainWindowEvents_win.h"
 #include "mainwindow/MainWindow_win.h"
 #include "model/IconStore_win.h"
 #include "model/Model.h"
@@ -50,6 +57,14 @@ private:
     void OnScroll(int code, int thumb);
     LayoutCommandDeps LayoutCommands();
 
+    // The main window's interaction: its handlers, the menus' commands and
+    // the launch of an item (LauncherInteraction_win.cpp).
+    void CreateInteraction();
+    void ShowContextMenu(ContextMenuName menu);
+    MenuCommandDeps MenuCommands();
+    void Launch(int record);
+    LaunchDeps LaunchDepsNow();
+
     Settings settings_;
     StartupState state_;
     WinProfile profile_;
@@ -63,6 +78,13 @@ private:
     std::unique_ptr<WinIconStore> icons_;
     std::unique_ptr<Model> model_;
     LayoutState layout_;
+    InteractionState interaction_;
+    std::unique_ptr<MainWindowInteraction> handlers_;
+    MainWindowEvents controlEvents_;
+    LaunchState launch_;
+    WinShell shell_;
+    WinShortcutReader shortcuts_;
+    NoFolderList folderList_;
     CuePlayer cues_;
     MainWindow window_;
     MainWindowControls controls_;
