@@ -9,23 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "ProcessWindow_win.h"
+
 namespace {
-
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->process && IsWindowVisible(window) && GetWindowTextLengthA(window) > 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Milliseconds from start to a visible titled window; negative on failure.
 double TimeToWindow(const std::string& exe, const std::string& folder) {
@@ -40,15 +26,15 @@ double TimeToWindow(const std::string& exe, const std::string& folder) {
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process))
         return -1;
-    Search search{process.dwProcessId, nullptr};
+    HWND found = nullptr;
     double ms = -1;
-    for (int i = 0; i < 30000 && !search.found; ++i) {
-        EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(1);
+    for (int i = 0; i < 30000 && !found; ++i) {
+        found = corvella::bench::FindProcessWindow(process.dwProcessId, nullptr);
+        if (!found) Sleep(1);
     }
     QueryPerformanceCounter(&now);
-    if (search.found) ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
+    if (found) ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    if (found) PostMessageA(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
