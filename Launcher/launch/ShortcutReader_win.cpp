@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ShortcutReaderId_win.h"
+#include "../external/shortcutreader/ShortcutReaderId_win.h"
 
 namespace corvella {
 

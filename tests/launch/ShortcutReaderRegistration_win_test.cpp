@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "launch/ShortcutReaderId_win.h"
+#include "external/shortcutreader/ShortcutReaderId_win.h"
 
 namespace corvella {
 namespace {

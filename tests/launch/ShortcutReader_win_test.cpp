@@ -11,7 +11,7 @@
 #include <array>
 #include <vector>
 
-#include "launch/ShortcutReaderId_win.h"
+#include "external/shortcutreader/ShortcutReaderId_win.h"
 #include "win/TempFolder_win.h"
 
 namespace corvella {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "../ShortcutReaderId_win.h"
+#include "ShortcutReaderId_win.h"
 
 namespace corvella::shortcutreader {
 

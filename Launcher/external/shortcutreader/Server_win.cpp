@@ -5,7 +5,7 @@
 #include "ComObject_win.h"
 #include "ReaderObject_win.h"
 #include "Registration_win.h"
-#include "../ShortcutReaderId_win.h"
+#include "ShortcutReaderId_win.h"
 
 namespace corvella::shortcutreader {
 

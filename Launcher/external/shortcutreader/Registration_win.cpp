@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../ShortcutReaderId_win.h"
+#include "ShortcutReaderId_win.h"
 
 namespace corvella::shortcutreader {
 
