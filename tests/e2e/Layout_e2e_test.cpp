@@ -10,19 +10,24 @@ namespace {
 using testing::LauncherProcess;
 using testing::TempFolder;
 
+// Five sections of six buttons each (30 in all), the first section in `style`.
 std::string PreparedIni(const char* style) {
     std::string ini = "[Options]\r\nWindowLeft=1500\r\nWindowTop=0\r\nWindowWidth=3000\r\nWindowHeight=9000\r\n"
-                      "EnableSound=0\r\nSection1Name=Work\r\nSection2Name=Games\r\nSection3Name=Tools\r\n";
+                      "EnableSound=0\r\nSection1Name=Work\r\nSection2Name=Games\r\nSection3Name=Tools\r\n"
+                      "Section4Name=Music\r\nSection5Name=Web\r\n";
     ini += std::string("Section1Size=") + style + "\r\n[Buttons]\r\n";
     const char* items[] = {"C:\\windows\\notepad.exe", "C:\\windows\\regedit.exe", "C:\\windows",
-                           "C:\\windows\\system32\\winemine.exe", "C:\\windows\\winhlp32.exe"};
+                           "C:\\windows\\system32\\winemine.exe", "C:\\windows\\winhlp32.exe",
+                           "C:\\windows\\system32\\wordpad.exe"};
     int n = 0;
-    for (const char* item : items) {
-        ++n;
-        ini += "Button" + std::to_string(n) + "=" + item + "\xFF" "1\xFFTip " + std::to_string(n) + "\xFF" "Item " +
-               std::to_string(n) + "\xFF\r\n";
+    for (int section = 1; section <= 5; ++section) {
+        for (const char* item : items) {
+            ++n;
+            const std::string text = section == 1 ? "Item " + std::to_string(n) : "S" + std::to_string(section);
+            ini += "Button" + std::to_string(n) + "=" + item + "\xFF" + std::to_string(section) + "\xFFTip " +
+                   std::to_string(n) + "\xFF" + text + "\xFF\r\n";
+        }
     }
-    ini += "Button6=C:\\windows\\notepad.exe\xFF" "2\xFF\xFF" "Other\xFF\r\n";
     return ini;
 }
 
@@ -34,17 +39,20 @@ TEST(Layout, APreparedFileShowsItsSectionsAndButtons) {
         ASSERT_TRUE(launcher.Start());
         HWND window = launcher.WaitForMainWindow();
         ASSERT_NE(window, nullptr);
-        const char* names[] = {"Work", "Games", "Tools"};
-        for (int i = 0; i < 3; ++i) {
+        const char* names[] = {"Work", "Games", "Tools", "Music", "Web"};
+        for (int i = 0; i < 5; ++i) {
             HWND tab = GetDlgItem(window, 1000 + i);
             ASSERT_NE(tab, nullptr);
             EXPECT_EQ(testing::WindowText(tab), names[i]);
             EXPECT_TRUE(IsWindowVisible(tab)) << names[i];
         }
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, 1003)));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, 1005)));
         int visible = 0;
         for (int s = 0; s < 50; ++s) visible += IsWindowVisible(GetDlgItem(window, 2000 + s)) ? 1 : 0;
-        EXPECT_EQ(visible, 5) << "style " << style;
+        // Large and full-width buttons: five fit, the sixth is on page 2.
+        const bool large = std::string(style) == "-1" || std::string(style) == "2";
+        EXPECT_EQ(visible, large ? 5 : 6) << "style " << style;
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(window, 3003)) != FALSE, large) << "style " << style;
         // Small buttons show no caption: their window text is the tool tip.
         EXPECT_EQ(testing::WindowText(GetDlgItem(window, 2000)), std::string(style) == "0" ? "Tip 1" : "Item 1");
         testing::SaveScreenshot(window, std::string("layout-style-") + (style[0] == '-' ? "1" : style));
@@ -90,6 +98,53 @@ TEST(Layout, TheScrollBarPagesThroughTheButtons) {
     testing::SaveScreenshot(window, "layout-page-2");
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(30000));
+}
+
+}  // namespace
+}  // namespace corvella
+
+namespace corvella {
+namespace {
+
+// The tabs' rectangles on the screen, for the sections of a prepared file
+// with `sections` tabs shown in a window `widthTwips` wide.
+std::vector<RECT> TabsOf(int sections, int widthTwips, const char* screenshot) {
+    testing::TempFolder folder;
+    std::string ini = "[Options]\r\nWindowLeft=1500\r\nWindowTop=0\r\nWindowWidth=" + std::to_string(widthTwips) +
+                      "\r\nWindowHeight=9000\r\nEnableSound=0\r\n";
+    for (int i = 1; i <= sections; ++i) ini += "Section" + std::to_string(i) + "Name=Tab " + std::to_string(i) + "\r\n";
+    ini += "[Buttons]\r\nButton1=C:\\windows\\notepad.exe\xFF" "1\xFF\xFFNotes\xFF\r\n";
+    folder.WriteFile("Corvella.ini", ini);
+    testing::LauncherProcess launcher(folder);
+    std::vector<RECT> tabs;
+    if (!launcher.Start()) return tabs;
+    HWND window = launcher.WaitForMainWindow();
+    if (!window) return tabs;
+    // The layout's last step names the move switch.
+    testing::WaitUntil([&] { return testing::WindowText(GetDlgItem(window, 3007)) == "Glued"; }, 10000);
+    for (int i = 0; i < sections; ++i) {
+        HWND tab = GetDlgItem(window, 1000 + i);
+        RECT r{};
+        if (tab && IsWindowVisible(tab) && GetWindowRect(tab, &r)) tabs.push_back(r);
+    }
+    testing::SaveScreenshot(window, screenshot);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(launcher.WaitForExit(30000));
+    return tabs;
+}
+
+TEST(Layout, ANarrowWindowStacksItsTabsAndAWideOneMakesAGridOfTwenty) {
+    const std::vector<RECT> narrow = TabsOf(5, 3000, "layout-narrow-tabs");
+    ASSERT_EQ(narrow.size(), 5u);
+    for (const RECT& r : narrow) EXPECT_EQ(r.left, narrow[0].left);
+    for (std::size_t i = 1; i < narrow.size(); ++i) EXPECT_GT(narrow[i].top, narrow[i - 1].top);
+
+    const std::vector<RECT> grid = TabsOf(20, 9000, "layout-20-sections-grid");
+    ASSERT_EQ(grid.size(), 20u);
+    int firstRow = 0;
+    for (const RECT& r : grid) firstRow += r.top == grid[0].top ? 1 : 0;
+    EXPECT_GT(firstRow, 1);   // several tabs side by side
+    EXPECT_LT(firstRow, 20);  // and more than one row
 }
 
 }  // namespace
