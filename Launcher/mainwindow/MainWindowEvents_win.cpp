@@ -43,10 +43,14 @@ void MainWindowEvents::OnKeyUp(int id, int key, int shift) {
     if (Is(c, ControlName::sectionButton)) handlers_->OnTabKeyUp(c->index, key);
 }
 
-void MainWindowEvents::OnDragOver(int id, int, int, int, int state) {
+// A tab under a dragged control takes the focus; a launch button only
+// under a dragged launch button.
+void MainWindowEvents::OnDragOver(int id, int sourceId, int, int, int state) {
     const auto c = MainWindowControls::FromControlId(id);
+    const auto source = MainWindowControls::FromControlId(sourceId);
     if (!handlers_ || state == threed::kDragLeave) return;
-    if (Is(c, ControlName::buttonObj) || Is(c, ControlName::sectionButton)) handlers_->OnDragOverControl(*c);
+    if (Is(c, ControlName::sectionButton) || (Is(c, ControlName::buttonObj) && Is(source, ControlName::buttonObj)))
+        handlers_->OnDragOverControl(*c);
 }
 
 void MainWindowEvents::OnDragDrop(int id, int sourceId, int, int) {
