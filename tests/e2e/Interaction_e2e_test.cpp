@@ -314,6 +314,29 @@ TEST(Tabs, AClickOnATabShowsItsSectionAndEachMenuOpens) {
     s.Close();
 }
 
+TEST(Menus, TheSectionMenusAddNewSectionAsksForItsNameAndShowsItsTab) {
+    ProbeSetup s;
+    ASSERT_NE(s.Start(PreparedIni({Record(s.probe, 1, "First")})), nullptr);
+    RightClick(s.Control(kTab));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")); }, 10000));
+    PostMessageA(menu, WM_CHAR, 'a', 0);  // the mnemonic of "&Add New Section"
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = testing::FindMessageBox(s.launcher.ProcessId())) != nullptr; }, 10000))
+        << "no input box";
+    EXPECT_EQ(testing::WindowText(box), "New Section");
+    // The proposed name; another process reads an edit control's text with WM_GETTEXT.
+    char proposed[64] = {};
+    SendMessageA(GetDlgItem(box, 101), WM_GETTEXT, sizeof proposed, reinterpret_cast<LPARAM>(proposed));
+    EXPECT_STREQ(proposed, "Section 3");
+    SendMessageA(GetDlgItem(box, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Music"));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(s.Control(kTab + 2)) != FALSE; }, 10000));
+    EXPECT_EQ(testing::WindowText(s.Control(kTab + 2)), "Music");
+    EXPECT_NE(testing::FileBytes(s.folder.File("Corvella.ini")).find("Section3Name=Music"), std::string::npos);
+    s.Close();
+}
+
 POINT CentreOf(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
