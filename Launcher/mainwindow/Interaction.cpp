@@ -99,7 +99,6 @@ void MainWindowInteraction::OnTabMouseUp(int index) {
     }
     if (!IsSectionTab(index)) return;
     d_.cues.Play(Cue::Here);
-    s_.gButtonPressed = false;
     SwitchToTab(index);
 }
 
@@ -108,6 +107,7 @@ void MainWindowInteraction::OnTabKeyUp(int index, int key) {
 }
 
 void MainWindowInteraction::SwitchToTab(int index) {
+    s_.gButtonPressed = false;
     d_.model.ShowCurrentSection(false);
     d_.sections.gCurrentSection = static_cast<int16_t>(index + 1);
     d_.model.ShowCurrentSection(true);

@@ -294,8 +294,10 @@ TEST(SpringTab, HoveringFilesOverATabForMoreThanFifteenTicksOpensIt) {
     hover(1, 10);
     EXPECT_EQ(h.state.gHoverTab, 2);
     for (int i = 0; i < 6; ++i) h.ui.OnHoverTimerTick();
+    h.state.gButtonPressed = true;
     h.ui.OnFilesOverTab(1);
     EXPECT_EQ(h.sections.gCurrentSection, 2);
+    EXPECT_FALSE(h.state.gButtonPressed);
     EXPECT_EQ(h.state.gMenuIndex, 1);
     EXPECT_EQ(std::count(h.log.begin(), h.log.end(), "sound C:\\Corvella\\here.wav"), 0);
 }
