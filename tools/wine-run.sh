@@ -35,9 +35,9 @@ fi
 
 wine "$@"
 rc=$?
-# 139: the wine process itself died of a segmentation fault (a crash inside
-# the Windows program is caught by Wine and ends with the exception's code
-# instead). Wine 8 does this now and then as a process ends; such a run says
+# 139: the wine process itself died of a segmentation fault. A crash inside
+# the Windows program does not end this way: Wine catches it and starts its
+# debugger. Wine 8 does this now and then as a process ends; such a run says
 # nothing about the program, so it is run once more.
 if [ $rc -eq 139 ]; then
   echo "wine-run.sh: wine itself crashed (signal 11); running the program again" >&2
