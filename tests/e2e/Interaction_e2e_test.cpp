@@ -126,6 +126,21 @@ struct ProbeSetup {
     HWND window = nullptr;
 };
 
+// The context menu the launcher shows, once it is on the screen (nullptr after 10 s).
+HWND WaitForMenu(const ProbeSetup& s) {
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")) != nullptr; }, 10000);
+    return menu;
+}
+
+// Photographs the open menu, then dismisses it without a choice.
+void PhotographAndDismiss(const ProbeSetup& s, HWND menu, const char* name) {
+    testing::SaveScreenshot(menu, name);
+    PostMessageA(s.window, WM_CANCELMODE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 10000)) << name;
+    Settle(s.window);
+}
+
 TEST(Launching, AClickAndSpaceStartTheProgramInTheShortFormOfItsFolder) {
     ProbeSetup s;
     ASSERT_NE(s.Start(PreparedIni({Record(s.probe, 1, "Probe")})), nullptr);
@@ -146,12 +161,9 @@ TEST(Launching, ARightClickOpensTheButtonMenuAndStartsNothing) {
     ProbeSetup s;
     ASSERT_NE(s.Start(PreparedIni({Record(s.probe, 1, "Probe")})), nullptr);
     RightClick(s.Control(kButton));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")); }, 10000));
-    testing::SaveScreenshot(menu, "menu-button");
-    PostMessageA(s.window, WM_CANCELMODE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 10000));
-    Settle(s.window);
+    HWND menu = WaitForMenu(s);
+    ASSERT_NE(menu, nullptr);
+    PhotographAndDismiss(s, menu, "menu-button");
     Sleep(500);
     EXPECT_TRUE(ProbeLines(s.folder).empty());
     s.Close();
@@ -301,14 +313,9 @@ TEST(Tabs, AClickOnATabShowsItsSectionAndEachMenuOpens) {
             RightClick(s.Control(shown.control));
         else
             PostLeftClick(s.Control(shown.control));
-        HWND menu = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")); },
-                              10000))
-            << shown.name;
-        testing::SaveScreenshot(menu, shown.name);
-        PostMessageA(s.window, WM_CANCELMODE, 0, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 10000));
-        Settle(s.window);
+        HWND menu = WaitForMenu(s);
+        ASSERT_NE(menu, nullptr) << shown.name;
+        PhotographAndDismiss(s, menu, shown.name);
     }
     EXPECT_TRUE(ProbeLines(s.folder).empty());
     s.Close();
@@ -318,8 +325,8 @@ TEST(Menus, TheSectionMenusAddNewSectionAsksForItsNameAndShowsItsTab) {
     ProbeSetup s;
     ASSERT_NE(s.Start(PreparedIni({Record(s.probe, 1, "First")})), nullptr);
     RightClick(s.Control(kTab));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")); }, 10000));
+    HWND menu = WaitForMenu(s);
+    ASSERT_NE(menu, nullptr);
     PostMessageA(menu, WM_CHAR, 'a', 0);  // the mnemonic of "&Add New Section"
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = testing::FindMessageBox(s.launcher.ProcessId())) != nullptr; }, 10000))
