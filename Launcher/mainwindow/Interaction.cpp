@@ -78,9 +78,16 @@ void MainWindowInteraction::ReturnHome() {
     // A home section past the last one (a hand-edited file) would show a
     // section that does not exist: the first one stands in.
     const int16_t home = s.HomeSection <= d_.sections.gSectionCount ? s.HomeSection : int16_t{1};
-    d_.sections.gCurrentSection = home;
+    ShowSection(home, true);
+}
+
+// Makes section `number` current; the button area takes its colour when
+// `colour` is set; the resize handler arranges the window again.
+void MainWindowInteraction::ShowSection(int16_t number, bool colour) {
+    d_.sections.gCurrentSection = number;
     d_.model.ShowCurrentSection(true);
-    d_.controls.SetBackColor({ControlName::buttonBG, 0}, d_.sections.gSectionColor[static_cast<size_t>(home)]);
+    if (colour)
+        d_.controls.SetBackColor({ControlName::buttonBG, 0}, d_.sections.gSectionColor[static_cast<size_t>(number)]);
     d_.resize();
 }
 
@@ -109,12 +116,7 @@ void MainWindowInteraction::OnTabKeyUp(int index, int key) {
 void MainWindowInteraction::SwitchToTab(int index) {
     s_.gButtonPressed = false;
     d_.model.ShowCurrentSection(false);
-    d_.sections.gCurrentSection = static_cast<int16_t>(index + 1);
-    d_.model.ShowCurrentSection(true);
-    if (d_.settings.EnableColors != 0)
-        d_.controls.SetBackColor({ControlName::buttonBG, 0},
-                                 d_.sections.gSectionColor[static_cast<size_t>(index + 1)]);
-    d_.resize();
+    ShowSection(static_cast<int16_t>(index + 1), d_.settings.EnableColors != 0);
 }
 
 void MainWindowInteraction::OnOptionsButtonClick() {

@@ -89,6 +89,7 @@ private:
     void Release(int index, int shift);
     void ReturnHome();
     void SwitchToTab(int index);
+    void ShowSection(int16_t number, bool colour);
     bool IsSectionTab(int index) const;
 
     InteractionState& s_;
