@@ -8,6 +8,8 @@
 namespace corvella {
 
 inline constexpr int kMaxSections = 20;
+// Button styles: small icons, large icons, full width, text only.
+inline constexpr int16_t kStyleCodes = 4;
 // Marks a deleted section in memory until the table is rewritten; it never
 // reaches the file.
 inline constexpr char kDeletedSectionName[] = "<<<<<killme>>>>>";
@@ -26,6 +28,10 @@ struct SectionTable {
     // The style code of a section: 0 small icons, 1 large, 2 full width, 3 text.
     int16_t StyleCode(int section) const;
 };
+
+// A stored section size as it is kept: `value` when it names a style (-3..3),
+// else `fallback`.
+int16_t KnownStyleOr(int16_t value, int16_t fallback);
 
 // The key of a numbered section value: "Section" 3 "Name" gives Section3Name.
 std::string SectionKey(int section, const char* suffix);

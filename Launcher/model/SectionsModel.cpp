@@ -37,7 +37,7 @@ void Model::LoadSections() {
         while (name.size() > 1 && static_cast<unsigned char>(name.back()) < 14) name.pop_back();
         sections_.gSectionName[static_cast<size_t>(i)] = name;
         sections_.gSectionSize[static_cast<size_t>(i)] =
-            ParseInteger(ReadText(p, kOptions, SectionKey(i, "Size"), "-1"), -1);
+            KnownStyleOr(ParseInteger(ReadText(p, kOptions, SectionKey(i, "Size"), "-1"), -1), -1);
         sections_.gSectionCount = static_cast<int16_t>(i);
     }
     for (int i = 1; i <= kMaxSections; ++i) {
@@ -80,8 +80,8 @@ void Model::AddSection() {
         return;
     }
     const int number = sections_.gSectionCount + 1;
-    std::string name = SingleLineValue(deps_.dialogs.AskText("Enter a name for the new section...", "New Section",
-                                                            "Section " + std::to_string(number)));
+    std::string name =
+        AskSectionName("Enter a name for the new section...", "New Section", "Section " + std::to_string(number));
     if (name.empty()) return;
     const auto at = static_cast<size_t>(number);
     sections_.gSectionName[at] = name;
@@ -94,10 +94,17 @@ void Model::AddSection() {
     Arrange();
 }
 
+// A name of blanks only counts as no answer: it would be written as an empty
+// name, which ends the section list at the next start.
+std::string Model::AskSectionName(const char* prompt, const char* title, const std::string& proposed) {
+    std::string name = SingleLineValue(deps_.dialogs.AskText(prompt, title, proposed));
+    return Trimmed(name).empty() ? std::string() : name;
+}
+
 void Model::RenameSection(int index) {
     if (index < 0 || index >= sections_.gSectionCount) return;
     const auto at = static_cast<size_t>(index + 1);
-    std::string name = SingleLineValue(deps_.dialogs.AskText("Enter NEW name...", "Rename Section", sections_.gSectionName[at]));
+    std::string name = AskSectionName("Enter NEW name...", "Rename Section", sections_.gSectionName[at]);
     if (name.empty()) return;
     sections_.gSectionName[at] = name;
     deps_.controls.SetCaption(Tab(index), name);

@@ -65,6 +65,24 @@ TEST(ArrangeWindow, StacksTabsInOneColumnInANarrowWindow) {
     }
 }
 
+// A section size that names no style (a hand-edited file) shows large icons:
+// the per-style settings are indexed by the style code and must not be read
+// past their ends.
+TEST(ArrangeWindow, ShowsLargeIconsForASectionSizeThatNamesNoStyle) {
+    for (int16_t size : {int16_t{4}, int16_t{5}, int16_t{32767}, int16_t{-32768}}) {
+        LayoutHarness h(15, 300, 600, 1, size);
+        h.settings.gActiveButtons = {11, 12, 13, 14};
+        h.settings.IconSize = {0, 1, 0};
+        h.AddButtons(1, 2);
+        h.Arrange();
+        const testing::FakeControl& first = h.C(ControlName::buttonObj, 0);
+        EXPECT_EQ(first.properties.at(51), 12) << size;
+        EXPECT_EQ(first.pictureList, 1) << size;
+        EXPECT_EQ(first.geometry.height, h.settings.b2h * 15) << size;
+        EXPECT_EQ(first.caption, "t") << size;
+    }
+}
+
 TEST(ArrangeWindow, LaysTwentyTabsOutInAGrid) {
     LayoutHarness h(15, 600, 800, 20);
     h.Arrange();

@@ -24,6 +24,20 @@ TEST(LoadSections, StopsAtTheFirstMissingName) {
     EXPECT_TRUE(h.profile.writes.empty());
 }
 
+TEST(LoadSections, LoadsASizeThatNamesNoStyleAsTheDefaultStyle) {
+    ModelHarness h("[Options]\r\nSection1Name=A\r\nSection1Size=4\r\nSection2Name=B\r\nSection2Size=5\r\n"
+                   "Section3Name=C\r\nSection3Size=32767\r\nSection4Name=D\r\nSection4Size=-32768\r\n"
+                   "Section5Name=E\r\nSection5Size=-3\r\nSection6Name=F\r\nSection6Size=2\r\n");
+    h.Load();
+    ASSERT_EQ(h.sections.gSectionCount, 6);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(h.sections.gSectionSize[static_cast<size_t>(i)], -1) << i;
+        EXPECT_EQ(h.sections.StyleCode(i), 1) << i;
+    }
+    EXPECT_EQ(h.sections.StyleCode(5), 3);
+    EXPECT_EQ(h.sections.StyleCode(6), 2);
+}
+
 TEST(LoadSections, ResetsAnEmptyTableToOneSectionAndSavesIt) {
     ModelHarness h;
     h.Load();
@@ -78,6 +92,27 @@ TEST(RenameSection, WritesTheNewNameAndKeepsItOnCancel) {
     h.model.OnRenameSectionCommand(1);
     EXPECT_EQ(h.profile.Value("Section2Name"), "Deux");
     EXPECT_EQ(h.controls.Caption({ControlName::sectionButton, 1}), "Deux");
+}
+
+// A blank answer would be kept in memory but written as an empty name, which
+// at the next start hides that section and every one after it.
+TEST(SectionNames, TreatBlankAnswersAsNoAnswer) {
+    for (const char* blank : {" ", "   ", " \t ", "\r\n "}) {
+        ModelHarness h("[Options]\r\nSection1Name=One\r\nSection2Name=Two\r\n");
+        h.Load();
+        h.profile.writes.clear();
+        h.dialogs.typed = blank;
+        h.model.OnAddSectionCommand();
+        h.model.OnRenameSectionCommand(0);
+        EXPECT_EQ(h.sections.gSectionCount, 2);
+        EXPECT_EQ(h.sections.gSectionName[1], "One");
+        EXPECT_TRUE(h.profile.writes.empty());
+        // What the next start reads: both sections still there.
+        h.model.SaveSections();
+        ModelHarness next(h.profile.Text());
+        next.Load();
+        EXPECT_EQ(next.sections.gSectionCount, 2);
+    }
 }
 
 constexpr char kThreeSections[] =
