@@ -32,14 +32,15 @@ int Model::PositionOfSlot(int slot) const {
     return buttons_.Valid(k) ? k : -1;
 }
 
-// The icon of position k: its icon file when it has one, else its target;
-// shortcut copies are found in the program folder.
+// The icon of position k: its icon file, as it stands, when it has one; else
+// its target, where a shortcut copy is found in the program folder. An icon
+// file is a path of its own choosing, even when it is a shortcut.
 void Model::FetchButtonIcon(int k) {
     const auto at = static_cast<size_t>(k);
     const std::string& icon = buttons_.gButtonIcon[at];
-    std::string source = icon.empty() ? buttons_.gButtonTarget[at] : icon;
-    if (IsShortcutCopyName(LowerCase(source))) source = deps_.programFolder + "\\" + source;
-    deps_.icons.FetchIcon(source);
+    if (!icon.empty()) return deps_.icons.FetchIcon(icon);
+    const std::string& target = buttons_.gButtonTarget[at];
+    deps_.icons.FetchIcon(IsShortcutCopyName(target) ? deps_.programFolder + "\\" + target : target);
 }
 
 void Model::LoadButtons() {

@@ -31,6 +31,7 @@ struct ModelDeps {
     std::function<void()> saveSwitches;
     // Asks the user for an icon file; empty when cancelled.
     std::function<std::string()> chooseIconFile;
+    std::function<void()> letPendingEventsRun;
 };
 
 class Model final : public SettingsLinks {
@@ -91,6 +92,8 @@ private:
     bool RefusedWhileLocked(const char* message);
     void Arrange();
     void Tell(const char* message);
+    // Asks for a section name: one line, empty when cancelled or blank.
+    std::string AskSectionName(const char* prompt, const char* title, const std::string& proposed);
     void WriteSectionRecord(int number, int fromSection);
     void WriteButtonRecord(int k);
     // Asks for a new value of one text field of the record shown by launch

@@ -111,6 +111,8 @@ void Model::OnIconCommand(int index) {
     WriteButtonRecord(k);
     LoadButtons();
     Arrange();
+    // Clicks queued while the dialog was open still find the window busy.
+    if (deps_.letPendingEventsRun) deps_.letPendingEventsRun();
     busy_ = false;
 }
 
@@ -139,7 +141,7 @@ void Model::OnDeleteAllCommand() {
     if (deps_.dialogs.ShowMessage("Delete All Buttons in this Section?", MessageButtons::YesNo, "Confirmation") !=
         MessageAnswer::Yes)
         return;
-    for (int s = 0; s < buttons_.gButtonCount && s <= kButtonSlots; ++s) {
+    for (int s = 0; s < buttons_.gButtonCount && s < kButtonSlots; ++s) {
         const int k = PositionOfSlot(s);
         if (k >= 0 && buttons_.gButtonSection[static_cast<size_t>(k)] == sections_.gCurrentSection) DeleteButton(s);
     }

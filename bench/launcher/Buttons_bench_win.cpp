@@ -47,7 +47,9 @@ public:
 
 class NoDialogs final : public Dialogs {
 public:
-    MessageAnswer ShowMessage(std::string_view, MessageButtons, std::string_view) override { return MessageAnswer::Ok; }
+    MessageAnswer ShowMessage(std::string_view, MessageButtons, std::string_view, DefaultButton) override {
+        return MessageAnswer::Ok;
+    }
     std::string AskText(std::string_view, std::string_view, std::string_view) override { return {}; }
 };
 
@@ -86,7 +88,7 @@ int main() {
     SectionTable sections;
     ButtonTable buttons;
     Model model(sections, buttons,
-                ModelDeps{settings, profile, dialogs, controls, files, icons, temp, [] {}, [] {}, [] {}, [] { return std::string(); }});
+                ModelDeps{settings, profile, dialogs, controls, files, icons, temp, [] {}, [] {}, [] {}, [] { return std::string(); }, [] {}});
 
     std::printf("%-28s %10s %14s %10s\n", "what", "seconds", "ms per record", "ratio");
     double loadBase = 0, saveBase = 0;

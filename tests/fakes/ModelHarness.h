@@ -26,7 +26,8 @@ struct ModelHarness {
                          [this] { log.push_back("arrange"); },
                          [this] { SaveLooksAndSections(settings, SettingsDepsFor()); },
                          [this] { SaveSwitches(settings, SettingsDepsFor()); },
-                         [this] { return chosenIcon; }};
+                         [this] { return chosenIcon; },
+                         [this] { log.push_back(model.busy() ? "events while busy" : "events"); }};
     }
     SettingsDeps SettingsDepsFor() { return {profile, window, screen, events, cues, hotKey, model, startupFlag}; }
     // Loads both tables as the start-up does.

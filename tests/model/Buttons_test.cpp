@@ -67,10 +67,19 @@ TEST(LoadButtons, EndsTheTableAtAnEmptyOrTargetlessRecord) {
     EXPECT_EQ(first.icons.keys, std::vector<std::string>{"I0"});  // the default icon
 }
 
+// Only a target names a shortcut copy in the program folder; an icon file is
+// fetched as it stands, even when it is itself a shortcut.
 TEST(LoadButtons, FindsShortcutCopiesInTheProgramFolderForTheirIcons) {
-    ModelHarness h("[Buttons]\r\nButton1=Web.URL\xFF" "1\xFF\xFF\xFF\r\n");
+    ModelHarness h("[Buttons]\r\nButton1=Web.URL\xFF" "1\xFF\xFF\xFF\r\n"
+                   "Button2=C:\\A.EXE\xFF" "1\xFF\xFF\xFF" "D:\\Icons\\Tool.LNK\r\n"
+                   "Button3=Mail.lnk\xFF" "1\xFF\xFF\xFF" "Other.pif\r\n");
     h.Load();
-    EXPECT_EQ(h.icons.fetched.front(), "C:\\Corvella\\Web.URL");
+    const std::vector<std::string> expected{"C:\\Corvella\\Web.URL", "D:\\Icons\\Tool.LNK", "Other.pif",
+                                            "C:\\Corvella\\fwp3.ico"};
+    EXPECT_EQ(h.icons.fetched, expected);
+    h.icons.fetched.clear();
+    h.model.RebuildIcons();
+    EXPECT_EQ(h.icons.fetched, expected);
 }
 
 TEST(SaveAllButtons, KeepsALongRecordWhole) {
@@ -108,6 +117,21 @@ TEST(DeleteAllCommand, EmptiesOnlyTheCurrentSectionAfterAsking) {
     EXPECT_EQ(h.Button(1), Rec("C:\\D.EXE|2|||"));
     EXPECT_EQ(h.Button(2), "");
     EXPECT_EQ(h.buttons.gButtonCount, 1);
+}
+
+// Only the 50 launch buttons take part: the 51st control is never arranged,
+// so what it maps to is stale and must not be deleted.
+TEST(DeleteAllCommand, LeavesTheButtonsNoLaunchButtonShows) {
+    std::string ini = "[Buttons]\r\n";
+    for (int n = 1; n <= 52; ++n) ini += "Button" + std::to_string(n) + "=C:\\P" + std::to_string(n) + ".EXE\xFF" "1\xFF\xFF\xFF\r\n";
+    ModelHarness h(ini);
+    h.Load();
+    for (int s = 0; s < 50; ++s) h.buttons.gSlotButton[static_cast<size_t>(s)] = static_cast<int16_t>(s);
+    h.buttons.gSlotButton[50] = 51;
+    h.model.OnDeleteAllCommand();
+    EXPECT_EQ(h.buttons.gButtonCount, 2);
+    EXPECT_EQ(h.Button(1), Rec("C:\\P51.EXE|1|||"));
+    EXPECT_EQ(h.Button(2), Rec("C:\\P52.EXE|1|||"));
 }
 
 TEST(ButtonTextCommands, EditTheTextOfLargeButtonsOnly) {
@@ -151,6 +175,9 @@ TEST(IconCommands, WriteTheChosenOrAnEmptyIconAndReload) {
     h.model.OnIconCommand(2);
     EXPECT_EQ(h.Button(3), Rec("C:\\C.EXE|1|||C:\\new.ico"));
     EXPECT_EQ(h.buttons.gButtonIcon[2], "C:\\new.ico");  // reloaded from the file
+    // Events queued meanwhile run before the window stops being busy.
+    EXPECT_EQ(std::vector<std::string>(h.log.end() - 2, h.log.end()),
+              (std::vector<std::string>{"arrange", "events while busy"}));
     EXPECT_FALSE(h.model.busy());
     h.model.OnResetIconCommand(1);
     EXPECT_EQ(h.Button(2), Rec("Mail.lnk|1||mail|"));

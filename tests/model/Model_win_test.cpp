@@ -49,7 +49,8 @@ struct RealModel {
           model(sections, buttons,
                 ModelDeps{settings, profile, dialogs, controls, files, icons, folder.Path(), [] {},
                           [this] { SaveLooksAndSections(settings, SettingsDepsFor()); },
-                          [this] { SaveSwitches(settings, SettingsDepsFor()); }, [] { return std::string(); }}) {}
+                          [this] { SaveSwitches(settings, SettingsDepsFor()); }, [] { return std::string(); },
+                          [] {}}) {}
     ~RealModel() {
         ImageList_Destroy(large);
         ImageList_Destroy(small);
