@@ -20,7 +20,7 @@ int16_t StyleValue(StyleCommand command) {
 
 void ChangeSectionStyle(int index, int16_t value, const LayoutCommandDeps& deps) {
     const MessageAnswer all = deps.dialogs.ShowMessage("Make ALL Sections use this size button?", MessageButtons::YesNo,
-                                                       "Change Button Sizes");
+                                                       "Change Button Sizes", DefaultButton::Second);
     if (all == MessageAnswer::Yes)
         deps.sections.gSectionSize.fill(value);
     else if (index >= 0 && index < kMaxSections)

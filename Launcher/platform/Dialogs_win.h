@@ -9,8 +9,9 @@ namespace corvella {
 class WinDialogs final : public Dialogs {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons,
-                              std::string_view title) override;
+    using Dialogs::ShowMessage;
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, std::string_view title,
+                              DefaultButton defaultButton) override;
     std::string AskText(std::string_view prompt, std::string_view title,
                         std::string_view proposed) override;
 

@@ -52,8 +52,11 @@ private:
 class FakeDialogs final : public Dialogs {
 public:
     explicit FakeDialogs(CallLog& log) : log_(log) {}
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, std::string_view title) override {
-        log_.push_back("message " + std::string(text) + " | " + std::string(title));
+    using Dialogs::ShowMessage;
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons, std::string_view title,
+                              DefaultButton defaultButton) override {
+        log_.push_back("message " + std::string(text) + " | " + std::string(title) +
+                       (defaultButton == DefaultButton::Second ? " | default No" : ""));
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
     }
     std::string AskText(std::string_view prompt, std::string_view, std::string_view) override {

@@ -77,7 +77,7 @@ TEST(ContextMenus, SectionCommandsActOnTheTabTheMenuWasOpenedOn) {
     h.dialogs.answer = MessageAnswer::No;
     RunMenuCommand(MenuCommand::SmallIcons, 0, h.Deps());
     EXPECT_EQ(h.sections.gSectionSize[1], 0);
-    EXPECT_EQ(h.log.front(), "message Make ALL Sections use this size button? | Change Button Sizes");
+    EXPECT_EQ(h.log.front(), "message Make ALL Sections use this size button? | Change Button Sizes | default No");
 }
 
 }  // namespace
