@@ -32,7 +32,8 @@ struct ShortcutInfo {
     std::string arguments;
 };
 
-// The shortcut reader component; nothing when it cannot be created.
+// The shortcut reader component: nothing when it cannot be created; empty
+// texts when it was created but the shortcut cannot be read.
 class ShortcutReader {
 public:
     virtual ~ShortcutReader() = default;

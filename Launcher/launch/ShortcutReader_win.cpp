@@ -69,12 +69,15 @@ WinShortcutReader::WinShortcutReader(const CLSID& classId) : classId_(classId) {
 WinShortcutReader::WinShortcutReader() : WinShortcutReader(shortcutreader::kClassId) {}
 
 std::optional<ShortcutInfo> WinShortcutReader::Read(const std::string& path) {
-    ReadArguments arguments(path);
-    if (!arguments.Ready()) return std::nullopt;
     IDispatch* reader = nullptr;
     if (FAILED(CoCreateInstance(classId_, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                                 reinterpret_cast<void**>(&reader))))
         return std::nullopt;
+    ReadArguments arguments(path);
+    if (!arguments.Ready()) {
+        reader->Release();
+        return ShortcutInfo{};
+    }
     DISPPARAMS parameters = arguments.Parameters();
     EXCEPINFO exception{};
     const HRESULT hr = reader->Invoke(shortcutreader::kReadShortcutId, IID_NULL, LOCALE_USER_DEFAULT,
@@ -83,7 +86,9 @@ std::optional<ShortcutInfo> WinShortcutReader::Read(const std::string& path) {
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
-    if (FAILED(hr)) return std::nullopt;
+    // A shortcut that cannot be read reads as empty texts, as the component
+    // leaves them; only a missing component answers nothing.
+    if (FAILED(hr)) return ShortcutInfo{};
     return ShortcutInfo{AnsiFromText(arguments.Text(1)), AnsiFromText(arguments.Text(3))};
 }
 

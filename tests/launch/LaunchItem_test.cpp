@@ -199,6 +199,18 @@ TEST(LaunchItem, HandsDroppedDocumentsToAShortcutsProgramWithoutItsArguments) {
     EXPECT_EQ(noReader.log, CallLog{"open [Ed.lnk] [C:\\DOCS\\A.TXT] [C:\\Corvella]"});
 }
 
+// A shortcut copy the reader cannot read (the component is there) is handed
+// the documents itself, in the documents' folder; only a missing component
+// takes the shell's way with the program folder.
+TEST(LaunchItem, HandsDroppedDocumentsToAnUnreadableShortcutCopyItself) {
+    LaunchHarness h;
+    h.Launch("Broken.lnk", "C:\\DOCS\\A.TXT");
+    h.enableDocPath = 0;
+    h.Launch("Broken.lnk", "C:\\DOCS\\A.TXT");
+    EXPECT_EQ(h.log, (CallLog{"open [C:\\Corvella\\Broken.lnk] [C:\\DOCS\\A.TXT] [C:\\DOCS]",
+                              "open [C:\\Corvella\\Broken.lnk] [C:\\DOCS\\A.TXT] [C:\\Corvella]"}));
+}
+
 TEST(LaunchItem, CopiesDocumentsDroppedOnFoldersAndReportsTheCopy) {
     LaunchHarness h;
     h.state.gDropCopyList = std::string("C:\\a.txt\0", 9);
