@@ -1,9 +1,10 @@
 #include "Shell_win.h"
 
-#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <utility>
+
+#include "../platform/Desktop_win.h"
 
 namespace corvella {
 
@@ -45,7 +46,7 @@ void WinShell::StartCommand(const std::string& commandLine) {
     CloseHandle(process.hProcess);
 }
 
-void WinShell::PlaySound(const std::string& path) { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+void WinShell::PlaySound(const std::string& path) { WinSoundPlayer().PlayAsync(path); }
 
 std::string WinShell::ShortPath(const std::string& path) {
     constexpr DWORD kCapacity = 255;

@@ -5,9 +5,10 @@
 
 namespace corvella {
 
-void WinSoundPlayer::PlayAsync(const std::string& fullPath) {
-    sndPlaySoundA(fullPath.c_str(), SND_ASYNC);
-}
+WinSoundPlayer::WinSoundPlayer(PlayFunction play) : play_(play) {}
+
+// Without SND_NODEFAULT a missing file would play the system's default sound.
+void WinSoundPlayer::PlayAsync(const std::string& fullPath) { play_(fullPath.c_str(), SND_ASYNC | SND_NODEFAULT); }
 
 void WinEventLoop::LetPendingEventsRun() {
     MSG msg;

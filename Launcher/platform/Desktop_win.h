@@ -1,5 +1,8 @@
 #pragma once
 // The platform side of the small ports: sound, the event loop and the screen.
+#include <windows.h>
+#include <mmsystem.h>
+
 #include <string>
 
 #include "EventLoop.h"
@@ -11,7 +14,13 @@ namespace corvella {
 
 class WinSoundPlayer final : public SoundPlayer {
 public:
+    // The system's player (sndPlaySoundA); tests pass a recorder.
+    using PlayFunction = BOOL(WINAPI*)(LPCSTR sound, UINT flags);
+    explicit WinSoundPlayer(PlayFunction play = &sndPlaySoundA);
     void PlayAsync(const std::string& fullPath) override;
+
+private:
+    PlayFunction play_;
 };
 
 class WinEventLoop final : public EventLoop {
