@@ -34,6 +34,8 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
     window_.onResize = [this] { OnResize(); };
     window_.onScroll = [this](int code, int thumb) { OnScroll(code, thumb); };
+    window_.onControlColour = [this](HWND control) { return controls_.BackgroundBrush(control); };
+    controls_.onScrollChange = [this] { OnScrollChange(LayoutCommands()); };
     window_.onActivate = [this] { OnMainWindowActivate(Deps(), model_->CurrentSection()); };
     window_.onClick = [this] { handlers_->OnWindowClick(); };
     window_.onTimer = [this](UINT_PTR timer) {
@@ -49,7 +51,8 @@ void LauncherApp::CreateModel() {
                    [this] { ArrangeWindow(); },
                    [this] { SaveLooksAndSections(settings_, SettingsDepsNow()); },
                    [this] { SaveSwitches(settings_, SettingsDepsNow()); },
-                   [this] { return ChooseIconFile(window_.Handle()); }};
+                   [this] { return ChooseIconFile(window_.Handle()); },
+                   [this] { events_.LetPendingEventsRun(); }};
     model_ = std::make_unique<Model>(sections_, buttons_, std::move(deps));
 }
 
@@ -61,7 +64,7 @@ SettingsDeps LauncherApp::SettingsDepsNow() {
 StartupDeps LauncherApp::Deps() { return {SettingsDepsNow(), platform_, *this, dialogs_, files_}; }
 
 void LauncherApp::OnHotKeyPressed() {
-    OnHotKey(settings_, false, HotKeyDeps{window_, events_, *hotKey_, {}});
+    OnHotKey(settings_, model_->busy(), HotKeyDeps{window_, events_, *hotKey_, {}});
 }
 
 void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
@@ -104,10 +107,8 @@ void LauncherApp::OnScroll(int code, int thumb) {
         case SB_RIGHT: value = maximum; break;
         default: return;
     }
-    value = std::clamp(value, minimum, maximum);
-    if (value == controls_.ScrollValue(bar)) return;
-    controls_.SetScrollValue(bar, value);
-    OnScrollChange(LayoutCommands());
+    // A new position raises the scroll bar's change event.
+    controls_.SetScrollValue(bar, std::clamp(value, minimum, maximum));
 }
 
 void LauncherApp::SetAllSectionStyles(int16_t style) { model_->SetAllSectionStyles(style); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "MainWindow_win.h"
+
 
 namespace corvella {
 
@@ -13,10 +15,6 @@ namespace {
 constexpr int kTabIds = 1000;
 constexpr int kButtonIds = 2000;
 constexpr int kSingleIds = 3000;
-
-int Pixels(int32_t twips, int twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
 
 // Plain child windows start outside the visible area; the layout places the
 // ones that belong on view.
@@ -34,6 +32,7 @@ bool IsIndexed(ControlName name) {
 MainWindowControls::~MainWindowControls() {
     for (HIMAGELIST list : imageLists_)
         if (list) ImageList_Destroy(list);
+    if (buttonAreaBrush_) DeleteObject(buttonAreaBrush_);
 }
 
 bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events* events) {
@@ -148,8 +147,8 @@ bool MainWindowControls::SetGeometry(ControlRef c, const ControlGeometry& g) {
     HWND control = Handle(c);
     if (!control || g.width < 0 || g.height < 0) return false;
     const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
-    return SetWindowPos(control, nullptr, Pixels(g.left, tx), Pixels(g.top, ty), Pixels(g.width, tx),
-                        Pixels(g.height, ty), SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+    return SetWindowPos(control, nullptr, PixelsFromTwips(g.left, tx), PixelsFromTwips(g.top, ty), PixelsFromTwips(g.width, tx),
+                        PixelsFromTwips(g.height, ty), SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 bool MainWindowControls::SetVisible(ControlRef c, bool visible) {
@@ -186,10 +185,26 @@ std::string MainWindowControls::Caption(ControlRef c) const {
 }
 
 bool MainWindowControls::SetBackColor(ControlRef c, int32_t oleColour) {
+    if (c == ControlRef{ControlName::buttonBG}) return SetButtonAreaColour(oleColour);
     HWND control = ThreeD(c);
     if (!control) return false;
     threed::SetBackColor(control, oleColour);
     return true;
+}
+
+// The button area is a plain picture area; its parent paints its background
+// with this brush.
+bool MainWindowControls::SetButtonAreaColour(int32_t oleColour) {
+    HBRUSH brush = CreateSolidBrush(ColourFromOle(oleColour));
+    if (!brush) return false;
+    if (buttonAreaBrush_) DeleteObject(buttonAreaBrush_);
+    buttonAreaBrush_ = brush;
+    InvalidateRect(buttonBG_, nullptr, TRUE);
+    return true;
+}
+
+HBRUSH MainWindowControls::BackgroundBrush(HWND control) const {
+    return control && control == buttonBG_ ? buttonAreaBrush_ : nullptr;
 }
 
 bool MainWindowControls::SetForeColor(ControlRef c, int32_t oleColour) {
@@ -290,7 +305,11 @@ bool MainWindowControls::SetScrollRange(ControlRef c, int minimum, int maximum) 
 bool MainWindowControls::SetScrollValue(ControlRef c, int value) {
     HWND control = Handle(c);
     if (!control || c.name != ControlName::HScroll1) return false;
+    const int before = GetScrollPos(control, SB_CTL);
     ::SetScrollPos(control, SB_CTL, value, TRUE);
+    // The platform's scroll bar raises no event for a position set by the
+    // program; the launcher's handlers count on one, as for the user's.
+    if (GetScrollPos(control, SB_CTL) != before && onScrollChange) onScrollChange();
     return true;
 }
 

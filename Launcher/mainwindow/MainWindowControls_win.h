@@ -61,9 +61,16 @@ public:
 
     // Finds the icon list position of a key (the icon store keeps the keys).
     std::function<int(const std::string& key)> iconIndexOf;
+    // The scroll bar's change event: its position changed, by the user or by
+    // a SetScrollValue call.
+    std::function<void()> onScrollChange;
+    // The brush that paints `control`'s background (the parent's answer to
+    // WM_CTLCOLORSTATIC), or nullptr for the platform's own.
+    HBRUSH BackgroundBrush(HWND control) const;
 
 private:
     HWND ThreeD(ControlRef c) const;
+    bool SetButtonAreaColour(int32_t oleColour);
     void ApplyTabOrder();
 
     const Screen& screen_;
@@ -74,6 +81,7 @@ private:
     HWND oButton_ = nullptr, minBut_ = nullptr, reOrgBut_ = nullptr;
     HWND hider_ = nullptr, tempButton_ = nullptr, tempButton2_ = nullptr;
     std::array<HIMAGELIST, 2> imageLists_{};
+    HBRUSH buttonAreaBrush_ = nullptr;
     std::vector<HWND> tabOrder_;
     // The font each 3-D control was last given, so that one attribute can change.
     std::map<HWND, ControlFont> fonts_;

@@ -53,6 +53,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = onControlColour ? onControlColour(reinterpret_cast<HWND>(lParam)) : nullptr)
+                return reinterpret_cast<LRESULT>(brush);
+            break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && onActivate) onActivate();
             break;
@@ -83,8 +92,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnClose() {
-    if (onCloseRequest) onCloseRequest();
+    RunCloseRequest();
     DestroyWindow(hwnd_);
+}
+
+// The system ends the process soon after this message returns, without a
+// close request: what a close saves is saved now.
+void MainWindow::OnEndSession(bool ending) {
+    if (ending) RunCloseRequest();
+}
+
+void MainWindow::RunCloseRequest() {
+    if (closeRequestRan_) return;
+    closeRequestRan_ = true;
+    if (onCloseRequest) onCloseRequest();
 }
 
 bool MainWindow::OnEraseBackground(HDC dc) {
@@ -101,8 +122,24 @@ RECT MainWindow::PixelRect() const {
     return r;
 }
 
+// A minimised window sits far off the screen; its restored place is the one
+// that counts (and is saved). The placement's normal position is in
+// work-area coordinates.
+RECT MainWindow::RestoredPixelRect() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!hwnd_ || !IsIconic(hwnd_) || !GetWindowPlacement(hwnd_, &placement)) return PixelRect();
+    RECT r = placement.rcNormalPosition;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if ((GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 &&
+        GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+        OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    return r;
+}
+
 Placement MainWindow::CurrentPlacement() const {
-    RECT r = PixelRect();
+    RECT r = RestoredPixelRect();
     if (EqualRect(&r, &setPixels_)) return setTwips_;
     int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
     return Placement{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
@@ -110,8 +147,8 @@ Placement MainWindow::CurrentPlacement() const {
 
 void MainWindow::Place(const Placement& twips) {
     int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
-    SetWindowPos(hwnd_, nullptr, twips.left / tx, twips.top / ty, twips.width / tx,
-                 twips.height / ty, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(twips.left, tx), PixelsFromTwips(twips.top, ty),
+                 PixelsFromTwips(twips.width, tx), PixelsFromTwips(twips.height, ty), SWP_NOZORDER | SWP_NOACTIVATE);
     setTwips_ = twips;
     setPixels_ = PixelRect();
 }

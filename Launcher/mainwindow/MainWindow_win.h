@@ -22,7 +22,8 @@ public:
 
     static constexpr char kClassName[] = "CorvellaMainWindow";
 
-    // Called for every close request before the window is destroyed.
+    // Called once before the program ends: for the window's close request,
+    // or when the Windows session ends (log-off, shut-down) without one.
     std::function<void()> onCloseRequest;
     // Called when the window becomes the active window.
     std::function<void()> onActivate;
@@ -46,19 +47,25 @@ public:
     std::function<void()> onClick;
     // A timer of the window ticked.
     std::function<void(UINT_PTR timer)> onTimer;
+    // The brush for a plain child control's background, or nullptr.
+    std::function<HBRUSH(HWND control)> onControlColour;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnClose();
+    void OnEndSession(bool ending);
+    void RunCloseRequest();
     bool OnEraseBackground(HDC dc);
     void Place(const Placement& twips);
     RECT PixelRect() const;
-
+    // Where the window is, or, while it is minimised, where it comes back to.
+    RECT RestoredPixelRect() const;
 
     const Screen& screen_;
     HWND hwnd_ = nullptr;
     HBRUSH background_ = nullptr;
+    bool closeRequestRan_ = false;
     // The placement last set in twips and the pixel rectangle it became: while
     // the window stays there, the twips read back are the ones set, so a
     // load followed by a save writes the same numbers instead of values

@@ -2,6 +2,7 @@
 // The main window's controls in memory: what each was last given, and the
 // keyboard's tab order with the same insert semantics as the real window.
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -65,14 +66,23 @@ public:
         const FakeControl* f = Find(c);
         return f ? f->caption : std::string();
     }
-    bool SetBackColor(ControlRef c, int32_t v) override { return Set(c, [&](FakeControl& f) { f.backColor = v; }); }
-    bool SetForeColor(ControlRef c, int32_t v) override { return Set(c, [&](FakeControl& f) { f.foreColor = v; }); }
-    bool SetThreeDProperty(ControlRef c, int id, int32_t v) override {
-        return Set(c, [&](FakeControl& f) { f.properties[id] = v; });
+    // The button area is a plain picture area: of the 3-D controls' looks it
+    // takes only a background colour, as the real window's does.
+    bool SetBackColor(ControlRef c, int32_t v) override {
+        if (!IsThreeD(c.name) && c.name != ControlName::buttonBG) return false;
+        return Set(c, [&](FakeControl& f) { f.backColor = v; });
     }
-    bool SetFont(ControlRef c, const ControlFont& font) override { return Set(c, [&](FakeControl& f) { f.font = font; }); }
-    bool SetFontBold(ControlRef c, bool b) override { return Set(c, [&](FakeControl& f) { f.font.bold = b; }); }
-    bool SetToolTip(ControlRef c, const std::string& t) override { return Set(c, [&](FakeControl& f) { f.toolTip = t; }); }
+    bool SetForeColor(ControlRef c, int32_t v) override { return SetThreeD(c, [&](FakeControl& f) { f.foreColor = v; }); }
+    bool SetThreeDProperty(ControlRef c, int id, int32_t v) override {
+        return SetThreeD(c, [&](FakeControl& f) { f.properties[id] = v; });
+    }
+    bool SetFont(ControlRef c, const ControlFont& font) override {
+        return SetThreeD(c, [&](FakeControl& f) { f.font = font; });
+    }
+    bool SetFontBold(ControlRef c, bool b) override { return SetThreeD(c, [&](FakeControl& f) { f.font.bold = b; }); }
+    bool SetToolTip(ControlRef c, const std::string& t) override {
+        return SetThreeD(c, [&](FakeControl& f) { f.toolTip = t; });
+    }
     bool SetTabIndex(ControlRef c, int position) override {
         if (!Find(c) || position < 0) return false;
         tabOrder.erase(std::find(tabOrder.begin(), tabOrder.end(), c));
@@ -81,7 +91,9 @@ public:
         return true;
     }
     bool SetTabStop(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.tabStop = v; }); }
-    bool SetAutomaticDrag(ControlRef c, bool v) override { return Set(c, [&](FakeControl& f) { f.automaticDrag = v; }); }
+    bool SetAutomaticDrag(ControlRef c, bool v) override {
+        return SetThreeD(c, [&](FakeControl& f) { f.automaticDrag = v; });
+    }
     bool Focus(ControlRef c) override {
         if (!Find(c)) return false;
         focused = c;
@@ -89,26 +101,45 @@ public:
     }
     void SetTimerEnabled(TimerName timer, bool enabled) override { timers[timer] = enabled; }
     bool SetScrollRange(ControlRef c, int lo, int hi) override {
+        if (c.name != ControlName::HScroll1 || hi < lo) return false;
         return Set(c, [&](FakeControl& f) { f.scrollMin = lo, f.scrollMax = hi; });
     }
-    bool SetScrollValue(ControlRef c, int v) override { return Set(c, [&](FakeControl& f) { f.scrollValue = v; }); }
+    // Like the real scroll bar, a new position raises the change event.
+    bool SetScrollValue(ControlRef c, int v) override {
+        if (c.name != ControlName::HScroll1) return false;
+        const int before = ScrollValue(c);
+        Set(c, [&](FakeControl& f) { f.scrollValue = v; });
+        if (v != before && onScrollChange) onScrollChange();
+        return true;
+    }
     int ScrollValue(ControlRef c) const override {
         const FakeControl* f = Find(c);
         return f ? f->scrollValue : 0;
     }
     bool SetPicture(ControlRef c, int list, const std::string& key) override {
-        return Set(c, [&](FakeControl& f) { f.pictureList = list, f.pictureKey = key; });
+        return SetThreeD(c, [&](FakeControl& f) { f.pictureList = list, f.pictureKey = key; });
     }
     bool ClearPicture(ControlRef c) override {
-        return Set(c, [&](FakeControl& f) { f.pictureList = -1, f.pictureKey.clear(); });
+        return SetThreeD(c, [&](FakeControl& f) { f.pictureList = -1, f.pictureKey.clear(); });
     }
 
     std::vector<ControlRef> tabOrder;
     std::optional<ControlRef> focused;
     std::map<TimerName, bool> timers{{TimerName::Timer1, true}, {TimerName::Timer2, false}};
+    std::function<void()> onScrollChange;
 
 private:
     static std::pair<int, int> Key(ControlRef c) { return {static_cast<int>(c.name), c.index}; }
+    // The auxiliary buttons, the button area and the scroll bar are plain
+    // windows, not 3-D controls.
+    static bool IsThreeD(ControlName n) {
+        return n == ControlName::sectionButton || n == ControlName::buttonObj || n == ControlName::message ||
+               n == ControlName::oButton || n == ControlName::MinBut || n == ControlName::reOrgBut;
+    }
+    template <typename Change>
+    bool SetThreeD(ControlRef c, Change change) {
+        return IsThreeD(c.name) && Set(c, change);
+    }
     template <typename Change>
     bool Set(ControlRef c, Change change) {
         FakeControl* f = Find(c);

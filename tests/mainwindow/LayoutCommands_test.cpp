@@ -37,7 +37,7 @@ TEST(StyleCommands, ChangeOneSectionOrAllTwentyAfterAsking) {
     OnStyleCommand(StyleCommand::SmallIcons, 1, h.Deps());
     EXPECT_EQ(h.sections.gSectionSize[2], 0);
     EXPECT_EQ(h.sections.gSectionSize[1], -1);
-    EXPECT_EQ(h.log, (CallLog{"message Make ALL Sections use this size button? | Change Button Sizes", "save settings",
+    EXPECT_EQ(h.log, (CallLog{"message Make ALL Sections use this size button? | Change Button Sizes | default No", "save settings",
                               "load buttons", "arrange", "save looks", "arrange"}));
 
     h.log.clear();
@@ -58,7 +58,7 @@ TEST(StyleCommands, DoNothingForTheSameStyleButTextOnlyStillAsks) {
     h.sections.gSectionSize[1] = 3;
     h.log.clear();
     OnStyleCommand(StyleCommand::textonly, 0, h.Deps());
-    EXPECT_EQ(h.log.front(), "message Make ALL Sections use this size button? | Change Button Sizes");
+    EXPECT_EQ(h.log.front(), "message Make ALL Sections use this size button? | Change Button Sizes | default No");
     EXPECT_EQ(h.log.back(), "save looks");
 }
 
@@ -89,6 +89,21 @@ TEST(ScrollAndResize, ScrollPlaysItsCueAndResizeSnapsBackWhileLocked) {
     h.window.minimised = true;
     OnMainWindowResize(true, h.Deps());
     EXPECT_EQ(h.log, CallLog{"hide to tray"});
+}
+
+// Putting the scroll bar back to the first page raises its change handler
+// when it was elsewhere: a section switch from page 2 plays the scroll cue
+// and arranges once more; from page 1 nothing extra happens.
+TEST(ScrollAndResize, ResizeFromALaterPageRaisesTheScrollChange) {
+    CommandHarness h;
+    h.controls.SetScrollValue({ControlName::HScroll1}, 1);
+    h.controls.onScrollChange = [&] { OnScrollChange(h.Deps()); };
+    OnMainWindowResize(true, h.Deps());
+    EXPECT_EQ(h.log, (CallLog{"sound C:\\Corvella\\scroll.wav", "arrange", "focus tab", "arrange"}));
+
+    h.log.clear();
+    OnMainWindowResize(true, h.Deps());
+    EXPECT_EQ(h.log, CallLog{"arrange"});
 }
 
 }  // namespace

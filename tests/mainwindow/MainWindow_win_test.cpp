@@ -1,0 +1,110 @@
+// The main window and its controls as the real platform shows them: what the
+// core's fakes promise must hold for the real window too.
+#include <gtest/gtest.h>
+
+#include "mainwindow/MainWindowControls_win.h"
+#include "mainwindow/MainWindow_win.h"
+#include "platform/Desktop_win.h"
+
+namespace corvella {
+namespace {
+
+class MainWindowWin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), " Corvella"));
+        ASSERT_TRUE(controls.Create(window.Handle(), GetModuleHandleA(nullptr), nullptr));
+        window.onControlColour = [this](HWND control) { return controls.BackgroundBrush(control); };
+        const int tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
+        window.SetLeft(100 * tx);
+        window.SetTop(80 * ty);
+        window.SetWidth(300 * tx);
+        window.SetHeight(400 * ty);
+        window.Show(SW_SHOWNORMAL);
+    }
+    void Pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+
+    WinScreen screen;
+    MainWindow window{screen};
+    MainWindowControls controls{screen};
+};
+
+// Minimised and closed from the task bar, the window must come back where it
+// was, not at the far-off place the system parks minimised windows.
+TEST_F(MainWindowWin, KeepsItsRestoredPlacementWhileMinimised) {
+    const Placement shown = window.CurrentPlacement();
+    ShowWindow(window.Handle(), SW_MINIMIZE);
+    Pump();
+    ASSERT_TRUE(window.IsMinimised());
+    EXPECT_EQ(window.CurrentPlacement(), shown);
+    ShowWindow(window.Handle(), SW_RESTORE);
+    Pump();
+    EXPECT_EQ(window.CurrentPlacement(), shown);
+}
+
+// Paints `control` into a bitmap and answers the colour of its middle.
+COLORREF PaintedColour(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    HDC screenDc = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screenDc);
+    HBITMAP bits = CreateCompatibleBitmap(screenDc, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(dc, bits);
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    const COLORREF colour = GetPixel(dc, r.right / 2, r.bottom / 2);
+    SelectObject(dc, old);
+    DeleteObject(bits);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screenDc);
+    return colour;
+}
+
+TEST_F(MainWindowWin, PaintsTheButtonAreaInTheColourItIsGiven) {
+    const ControlRef area{ControlName::buttonBG};
+    ASSERT_TRUE(controls.SetGeometry(area, {150, 150, 1500, 1500}));
+    for (int32_t colour : {0x0000C8, 0x00A05000}) {
+        ASSERT_TRUE(controls.SetBackColor(area, colour));
+        EXPECT_EQ(PaintedColour(controls.Handle(area)), static_cast<COLORREF>(colour)) << std::hex << colour;
+    }
+    // A system colour as the sections store their default.
+    ASSERT_TRUE(controls.SetBackColor(area, static_cast<int32_t>(0x8000000F)));
+    EXPECT_EQ(PaintedColour(controls.Handle(area)), GetSysColor(COLOR_BTNFACE));
+    // What the plain controls do not take, they refuse, as the core's fake does.
+    EXPECT_FALSE(controls.SetForeColor(area, 0));
+    EXPECT_FALSE(controls.SetBackColor({ControlName::HScroll1}, 0));
+}
+
+// The launcher counts on the scroll bar's change event whenever its
+// position changes, also when the program sets it.
+TEST_F(MainWindowWin, RaisesTheScrollChangeWhenThePositionChanges) {
+    const ControlRef bar{ControlName::HScroll1};
+    int changes = 0;
+    ASSERT_TRUE(controls.SetScrollRange(bar, 0, 3));
+    ASSERT_TRUE(controls.SetScrollValue(bar, 2));
+    controls.onScrollChange = [&] { ++changes; };
+    ASSERT_TRUE(controls.SetScrollValue(bar, 0));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(controls.ScrollValue(bar), 0);
+    ASSERT_TRUE(controls.SetScrollValue(bar, 0));
+    EXPECT_EQ(changes, 1);
+}
+
+// Log-off and shut-down end the program without a close request: what a
+// close saves is saved when the session ends, and only once.
+TEST_F(MainWindowWin, RunsTheCloseRequestWhenTheSessionEnds) {
+    int requests = 0;
+    window.onCloseRequest = [&] { ++requests; };
+    EXPECT_EQ(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageA(window.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program said no
+    EXPECT_EQ(requests, 0);
+    SendMessageA(window.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(requests, 1);
+    SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(requests, 1);
+}
+
+}  // namespace
+}  // namespace corvella
