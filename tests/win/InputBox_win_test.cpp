@@ -39,7 +39,9 @@ Shown AnswerInputBox(int button, const char* typed, const char* screenshot = nul
     GetWindowTextA(edit, text, sizeof text);
     shown.edit = text;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&shown.selStart), reinterpret_cast<LPARAM>(&shown.selEnd));
-    if (screenshot) testing::SaveScreenshot(shown.box, screenshot);
+    if (screenshot) {
+        EXPECT_TRUE(testing::SaveScreenshot(shown.box, screenshot));
+    }
     if (*typed) SetWindowTextA(edit, typed);
     PostMessageA(shown.box, WM_COMMAND, static_cast<WPARAM>(button), 0);
     return shown;
