@@ -133,48 +133,4 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-bool SaveScreenshot(HWND window, const std::string& name) {
-    RECT r;
-    if (!GetWindowRect(window, &r)) return false;
-    int width = r.right - r.left, height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) return false;
-
-    // Let the window finish what it has queued (its first paint among it),
-    // then copy what the screen shows of it.
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    // Paints still pending (of controls just moved or shown) happen now.
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    int stride = ((width * 3) + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::string(CORVELLA_SCREENSHOT_DIR) + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return static_cast<bool>(out);
-}
-
 }  // namespace corvella::testing

@@ -46,8 +46,11 @@ std::string MessageBoxText(HWND box);
 std::string FileBytes(const std::string& path);
 
 // Saves what the screen shows of `window` as a 24-bit BMP in the screenshot
-// folder (the test run turns them into PNG files).
-bool SaveScreenshot(HWND window, const std::string& name);
+// folder (the test run turns them into PNG files), once the window and its
+// children have painted: its thread has gone idle and two captures a moment
+// apart are the same. False, with the reason on the error output, when the
+// window never settles or shows one flat colour (nothing painted).
+[[nodiscard]] bool SaveScreenshot(HWND window, const std::string& name);
 
 // Polls `condition` every 20 ms until it holds or the timeout passes.
 template <typename Condition>

@@ -135,7 +135,7 @@ HWND WaitForMenu(const ProbeSetup& s) {
 
 // Photographs the open menu, then dismisses it without a choice.
 void PhotographAndDismiss(const ProbeSetup& s, HWND menu, const char* name) {
-    testing::SaveScreenshot(menu, name);
+    EXPECT_TRUE(testing::SaveScreenshot(menu, name));
     PostMessageA(s.window, WM_CANCELMODE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 10000)) << name;
     Settle(s.window);
@@ -385,7 +385,7 @@ TEST(MoveMode, DraggingTheThirdButtonOntoTheFirstIsWrittenWhenMoveModeEnds) {
     ASSERT_TRUE(TextBecomes(moveSwitch, "Move"));
     DragBetween(s.Control(kButton + 2), s.Control(kButton));
     EXPECT_TRUE(TextBecomes(s.Control(kButton), "C"));
-    testing::SaveScreenshot(s.window, "move-mode");
+    EXPECT_TRUE(testing::SaveScreenshot(s.window, "move-mode"));
     PostLeftClick(moveSwitch);
     ASSERT_TRUE(TextBecomes(moveSwitch, "Glued"));
     Settle(s.window);

@@ -55,7 +55,7 @@ TEST(Layout, APreparedFileShowsItsSectionsAndButtons) {
         EXPECT_EQ(IsWindowVisible(GetDlgItem(window, 3003)) != FALSE, large) << "style " << style;
         // Small buttons show no caption: their window text is the tool tip.
         EXPECT_EQ(testing::WindowText(GetDlgItem(window, 2000)), std::string(style) == "0" ? "Tip 1" : "Item 1");
-        testing::SaveScreenshot(window, std::string("layout-style-") + (style[0] == '-' ? "1" : style));
+        EXPECT_TRUE(testing::SaveScreenshot(window, std::string("layout-style-") + (style[0] == '-' ? "1" : style)));
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(launcher.WaitForExit(30000));
     }
@@ -95,7 +95,7 @@ TEST(Layout, TheScrollBarPagesThroughTheButtons) {
     ASSERT_EQ(second.size(), first.size());
     EXPECT_EQ(second.front(), static_cast<int>(first.size()));  // the next page, in record order
     EXPECT_EQ(GetScrollPos(scroll, SB_CTL), 1);
-    testing::SaveScreenshot(window, "layout-page-2");
+    EXPECT_TRUE(testing::SaveScreenshot(window, "layout-page-2"));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(30000));
 }
@@ -127,7 +127,7 @@ std::vector<RECT> TabsOf(int sections, int widthTwips, const char* screenshot) {
         RECT r{};
         if (tab && IsWindowVisible(tab) && GetWindowRect(tab, &r)) tabs.push_back(r);
     }
-    testing::SaveScreenshot(window, screenshot);
+    EXPECT_TRUE(testing::SaveScreenshot(window, screenshot));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(30000));
     return tabs;

@@ -27,7 +27,10 @@ TEST(LauncherSettings, FirstRunWritesTheDefaultsOnClose) {
     // Before the close only the new file's one section has been written.
     EXPECT_EQ(IniValue(folder, "Section1Name"), "Section 1");
     EXPECT_EQ(IniValue(folder, "EnableSound"), "<absent>");
-    testing::SaveScreenshot(window, "main-window-first-run");
+    HWND hint = GetDlgItem(window, 3004);
+    EXPECT_TRUE(IsWindowVisible(hint));
+    EXPECT_EQ(testing::WindowText(hint), "Drop stuff here to make buttons");
+    EXPECT_TRUE(testing::SaveScreenshot(window, "main-window-first-run"));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = 99;
@@ -55,7 +58,9 @@ TEST(LauncherSettings, FirstRunWritesTheDefaultsOnClose) {
     for (auto [key, value] : defaults) EXPECT_EQ(IniValue(folder, key), value) << key;
 }
 
-TEST(LauncherSettings, ASavedPlacementComesBackAtTheNextStart) {
+// Closed from the task bar while minimised, the window saves where it comes
+// back to, not where the system parks minimised windows.
+TEST(LauncherSettings, ASavedPlacementComesBackAtTheNextStartAlsoAfterAMinimisedClose) {
     TempFolder folder;
     folder.WriteFile("Corvella.ini",
                      "[Options]\r\nWindowLeft=1500\r\nWindowTop=750\r\nWindowWidth=3000\r\n"
@@ -74,12 +79,34 @@ TEST(LauncherSettings, ASavedPlacementComesBackAtTheNextStart) {
     EXPECT_EQ(r.right - r.left, 3000 / tpp);
     EXPECT_EQ(r.bottom - r.top, 6000 / tpp);
 
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return IsIconic(window) != FALSE; }, 10000));
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(launcher.WaitForExit(30000));
     EXPECT_EQ(IniValue(folder, "WindowLeft"), "1500");
     EXPECT_EQ(IniValue(folder, "WindowHeight"), "6000");
     EXPECT_EQ(IniValue(folder, "EnableSound"), "0");
     EXPECT_EQ(IniValue(folder, "HotKey"), "112");
+}
+
+// Log-off and shut-down end the launcher without a close request; it saves
+// what a close would save as the session ends.
+TEST(LauncherSettings, SavesTheSettingsWhenTheWindowsSessionEnds) {
+    TempFolder folder;
+    LauncherProcess launcher(folder);
+    ASSERT_TRUE(launcher.Start());
+    HWND window = launcher.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(IniValue(folder, "EnableSound"), "<absent>");
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer));
+    EXPECT_EQ(IniValue(folder, "EnableSound"), "1");
+    EXPECT_EQ(IniValue(folder, "LastSection"), "1");
+    EXPECT_EQ(IniValue(folder, "WindowWidth"), "2500");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(launcher.WaitForExit(30000));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(SingleInstance, ASecondCopyBringsTheFirstBackAndEnds) {
         << "the second copy showed no message";
     EXPECT_EQ(testing::WindowText(box), "Corvella");
     EXPECT_EQ(testing::MessageBoxText(box), "Corvella is already running!");
-    testing::SaveScreenshot(box, "second-copy-message");
+    EXPECT_TRUE(testing::SaveScreenshot(box, "second-copy-message"));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 
     DWORD code = 99;

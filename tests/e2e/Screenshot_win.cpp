@@ -1,0 +1,114 @@
+// Screenshots of windows, taken only once what they show has settled.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "Driver_win.h"
+
+namespace corvella::testing {
+
+namespace {
+
+constexpr DWORD kSettleTimeoutMs = 8000;
+constexpr DWORD kSettleIntervalMs = 150;
+
+struct Capture {
+    int width = 0, height = 0, stride = 0;
+    std::vector<char> pixels;  // bottom-up 24-bit rows, as a BMP stores them
+    bool operator==(const Capture&) const = default;
+};
+
+// Waits until the window's thread has handled everything queued before now,
+// its pending paints (of controls just moved or shown) among them.
+bool WaitForIdle(HWND window) {
+    DWORD_PTR ignored;
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored)) return false;
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+}
+
+// What the screen shows of the window now.
+Capture CaptureScreen(HWND window) {
+    Capture c;
+    RECT r;
+    if (!GetWindowRect(window, &r)) return c;
+    c.width = r.right - r.left;
+    c.height = r.bottom - r.top;
+    if (c.width <= 0 || c.height <= 0) return c;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, c.width, c.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, c.width, c.height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = c.width;
+    info.biHeight = c.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    c.stride = ((c.width * 3) + 3) & ~3;
+    c.pixels.resize(static_cast<size_t>(c.stride) * c.height);
+    GetDIBits(memory, bitmap, 0, c.height, c.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+bool IsOneFlatColour(const Capture& c) {
+    for (int y = 0; y < c.height; ++y) {
+        const char* row = c.pixels.data() + static_cast<size_t>(y) * c.stride;
+        for (int x = 0; x < c.width * 3; ++x)
+            if (row[x] != c.pixels[static_cast<size_t>(x % 3)]) return false;
+    }
+    return true;
+}
+
+bool WriteBmp(const Capture& c, const std::string& name) {
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = c.width;
+    info.biHeight = c.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(c.pixels.size());
+    std::ofstream out(std::string(CORVELLA_SCREENSHOT_DIR) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(c.pixels.data(), static_cast<std::streamsize>(c.pixels.size()));
+    return static_cast<bool>(out);
+}
+
+bool Refuse(const std::string& name, const char* reason) {
+    std::fprintf(stderr, "screenshot %s: %s\n", name.c_str(), reason);
+    return false;
+}
+
+}  // namespace
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+    if (!IsWindow(window)) return Refuse(name, "no such window");
+    Capture previous;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kSettleTimeoutMs) {
+        if (!WaitForIdle(window)) return Refuse(name, "the window does not answer");
+        Capture now = CaptureScreen(window);
+        if (now.pixels.empty()) return Refuse(name, "the window has no area");
+        if (now == previous) {
+            if (IsOneFlatColour(now)) return Refuse(name, "the window shows one flat colour: nothing was painted");
+            return WriteBmp(now, name) || Refuse(name, "the file cannot be written");
+        }
+        previous = std::move(now);
+        Sleep(kSettleIntervalMs);
+    }
+    return Refuse(name, "what the window shows never settled");
+}
+
+}  // namespace corvella::testing
