@@ -15,7 +15,16 @@ cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_SANITIZE=ON -DC
   -DCORVELLA_DIST="$dist" >/dev/null
 cmake --build "$root/native" -j"$jobs" -- --no-print-directory >/dev/null
 
-cmake -S . -B "$root/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw32.cmake \
+source tools/windows-target.sh
+toolchain=cmake/toolchain-$corvella_windows-mingw32.cmake
+# A tree configured for the other Windows (this checkout moved machines)
+# starts afresh, its Wine prefix with it.
+if [ -f "$root/win32/CMakeCache.txt" ] && ! grep -q "$toolchain" "$root/win32/CMakeCache.txt"; then
+  rm -rf "$root/win32"
+fi
+[ "$corvella_windows" = i686 ] ||
+  echo "build: this machine cannot run 32-bit programs; the Windows tree is built for 64-bit Windows to test it" >&2
+cmake -S . -B "$root/win32" -DCMAKE_TOOLCHAIN_FILE=$toolchain \
   -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON -DCORVELLA_DIST="$dist" >/dev/null
 cmake --build "$root/win32" -j"$jobs" -- --no-print-directory >/dev/null
 echo "build: $dist holds $(ls "$dist" | wc -l) files"

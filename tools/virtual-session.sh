@@ -18,7 +18,8 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$display_number"
 fi
 
-export WINEPREFIX=$(realpath -m "$prefix") WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/windows-target.sh"
+export WINEPREFIX=$(realpath -m "$prefix") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh" "$WINEPREFIX"
 wineserver -p
 # Start Wine's background processes (desktop, services) now, with their output

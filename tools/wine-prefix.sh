@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix given as $1 once (32-bit, no Mono or Gecko prompts),
+# Creates the Wine prefix given as $1 once (32-bit where the machine runs
+# 32-bit programs, else 64-bit; no Mono or Gecko prompts),
 # serialised with a lock so that parallel tests do not race to create it.
 set -u
 prefix=$1
@@ -8,9 +9,11 @@ mkdir -p "$(dirname "$prefix")"
 exec 8>"$prefix.lock"
 flock 8
 [ -f "$prefix/.ready" ] && exit 0
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/windows-target.sh"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # wineboot needs no window, but some Wine builds want a display to be named.
 DISPLAY= wineboot -i >/dev/null 2>&1
+[ -d "$prefix/drive_c" ] || { echo "wine-prefix: Wine could not create $prefix" >&2; exit 2; }
 # Wine draws the window frames itself (the virtual display has no window
 # manager to draw them), and plays sound into nothing (there is no sound card).
 DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1

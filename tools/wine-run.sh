@@ -13,7 +13,7 @@ if [ "${1:-}" = "--prefix" ]; then prefix=$2; shift 2; fi
 [ $# -ge 1 ] || { echo "usage: wine-run.sh --prefix DIR program.exe [args...]" >&2; exit 2; }
 
 export WINEPREFIX=$(realpath -m "$prefix")
-export WINEARCH=win32
+source "$(dirname "$(realpath "$0")")/windows-target.sh"
 export WINEDEBUG=${WINEDEBUG:--all}
 # Keeps Wine from stopping to offer its Mono and Gecko installers.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
