@@ -16,15 +16,24 @@ cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_SANITIZE=ON -DC
 cmake --build "$root/native" -j"$jobs" -- --no-print-directory >/dev/null
 
 source tools/windows-target.sh
-toolchain=cmake/toolchain-$corvella_windows-mingw32.cmake
-# A tree configured for the other Windows (this checkout moved machines)
-# starts afresh, its Wine prefix with it.
-if [ -f "$root/win32/CMakeCache.txt" ] && ! grep -q "$toolchain" "$root/win32/CMakeCache.txt"; then
-  rm -rf "$root/win32"
+windows_tree() {  # windows_tree DIR TOOLCHAIN DIST [TARGET...]
+  local dir=$1 toolchain=$2 out=$3
+  shift 3
+  # A tree configured for the other Windows (this checkout moved machines)
+  # starts afresh, its Wine prefix with it.
+  if [ -f "$dir/CMakeCache.txt" ] && ! grep -q "$toolchain" "$dir/CMakeCache.txt"; then rm -rf "$dir"; fi
+  cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON \
+    -DCORVELLA_DIST="$out" >/dev/null
+  cmake --build "$dir" -j"$jobs" ${1:+--target "$@"} -- --no-print-directory >/dev/null
+}
+
+if [ "$corvella_windows" = i686 ]; then
+  windows_tree "$root/win32" cmake/toolchain-i686-mingw32.cmake "$dist"
+else
+  # The installable program stays 32-bit; the tests run a 64-bit build of
+  # everything, with its own copy of the program folder.
+  echo "build: this machine cannot run 32-bit programs; the tests use a 64-bit build (dist/ is still 32-bit)" >&2
+  windows_tree "$root/win32-i686" cmake/toolchain-i686-mingw32.cmake "$dist" installable
+  windows_tree "$root/win32" cmake/toolchain-x86_64-mingw32.cmake "$(realpath -m "$root/win32")/dist"
 fi
-[ "$corvella_windows" = i686 ] ||
-  echo "build: this machine cannot run 32-bit programs; the Windows tree is built for 64-bit Windows to test it" >&2
-cmake -S . -B "$root/win32" -DCMAKE_TOOLCHAIN_FILE=$toolchain \
-  -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON -DCORVELLA_DIST="$dist" >/dev/null
-cmake --build "$root/win32" -j"$jobs" -- --no-print-directory >/dev/null
 echo "build: $dist holds $(ls "$dist" | wc -l) files"

@@ -10,7 +10,11 @@ bash tools/setup.sh
 bash tools/build.sh
 
 mkdir -p build/run
-cp dist/* build/run/
+source tools/windows-target.sh
+# A machine that cannot run 32-bit programs runs the 64-bit test build.
+program=dist
+[ "$corvella_windows" = i686 ] || program=build/win32/dist
+cp "$program"/* build/run/
 had_display=${DISPLAY:-}
 prefix=build/win32/wineprefix
 source tools/virtual-session.sh

@@ -45,7 +45,7 @@ std::string MessageBoxText(HWND box);
 // The whole text of a file, or nothing when it cannot be read.
 std::string FileBytes(const std::string& path);
 
-// Saves what the screen shows of `window` as a 24-bit BMP in the screenshot
+// Saves what `window` shows as a 24-bit BMP in the screenshot
 // folder (the test run turns them into PNG files), once the window and its
 // children have painted: its thread has gone idle and two captures a moment
 // apart are the same. False, with the reason on the error output, when the

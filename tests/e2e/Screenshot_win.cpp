@@ -28,8 +28,14 @@ bool WaitForIdle(HWND window) {
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
 }
 
-// What the screen shows of the window now.
-Capture CaptureScreen(HWND window) {
+bool IsOwnWindow(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
+// What the window shows on the screen now.
+Capture CaptureWindow(HWND window) {
     Capture c;
     RECT r;
     if (!GetWindowRect(window, &r)) return c;
@@ -58,12 +64,28 @@ Capture CaptureScreen(HWND window) {
     return c;
 }
 
-bool IsOneFlatColour(const Capture& c) {
-    for (int y = 0; y < c.height; ++y) {
-        const char* row = c.pixels.data() + static_cast<size_t>(y) * c.stride;
-        for (int x = 0; x < c.width * 3; ++x)
-            if (row[x] != c.pixels[static_cast<size_t>(x % 3)]) return false;
-    }
+// The window's client area within a capture of the whole window (rows
+// counted from the top); the whole capture for a window without a frame.
+RECT ClientPart(HWND window) {
+    RECT whole, client;
+    GetWindowRect(window, &whole);
+    GetClientRect(window, &client);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -whole.left, -whole.top);
+    return client;
+}
+
+// True when every pixel of `part` has the colour of its first one: a frame
+// around a client area that nothing painted.
+bool IsOneFlatColour(const Capture& c, const RECT& part) {
+    if (part.right <= part.left || part.bottom <= part.top) return false;
+    auto pixel = [&](int x, int y) {
+        return c.pixels.data() + static_cast<size_t>(c.height - 1 - y) * c.stride + static_cast<size_t>(x) * 3;
+    };
+    const char* first = pixel(part.left, part.top);
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x)
+            if (!std::equal(first, first + 3, pixel(x, y))) return false;
     return true;
 }
 
@@ -93,16 +115,37 @@ bool Refuse(const std::string& name, const char* reason) {
 
 }  // namespace
 
+// Tests of other programs run beside the ones with windows of their own: for
+// the picture, such a window goes above every ordinary window.
+class KeptInFront {
+public:
+    explicit KeptInFront(HWND window)
+        : window_(IsOwnWindow(window) && !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? window : nullptr) {
+        if (window_) SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, kKeep);
+    }
+    ~KeptInFront() {
+        if (window_) SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
+    }
+    KeptInFront(const KeptInFront&) = delete;
+    KeptInFront& operator=(const KeptInFront&) = delete;
+
+private:
+    static constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    HWND window_;
+};
+
 bool SaveScreenshot(HWND window, const std::string& name) {
     if (!IsWindow(window)) return Refuse(name, "no such window");
+    KeptInFront inFront(window);
     Capture previous;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kSettleTimeoutMs) {
         if (!WaitForIdle(window)) return Refuse(name, "the window does not answer");
-        Capture now = CaptureScreen(window);
+        Capture now = CaptureWindow(window);
         if (now.pixels.empty()) return Refuse(name, "the window has no area");
         if (now == previous) {
-            if (IsOneFlatColour(now)) return Refuse(name, "the window shows one flat colour: nothing was painted");
+            if (IsOneFlatColour(now, ClientPart(window)))
+                return Refuse(name, "the window's client area is one flat colour: nothing was painted");
             return WriteBmp(now, name) || Refuse(name, "the file cannot be written");
         }
         previous = std::move(now);
