@@ -321,6 +321,38 @@ TEST(Tabs, AClickOnATabShowsItsSectionAndEachMenuOpens) {
     s.Close();
 }
 
+// The colour the screen shows at `point` (screen coordinates).
+COLORREF ScreenColourAt(POINT point) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// With colours on, the button area takes the colour of the section shown.
+TEST(Tabs, TheButtonAreaTakesTheColourOfTheSectionShown) {
+    ProbeSetup s;
+    const std::string ini = PreparedIni({Record(s.probe, 1, "First"), Record(s.probe, 2, "Second")}) +
+                            "[Sections]\r\nColor1=13158600\r\nColor2=200\r\n";
+    ASSERT_NE(s.Start(ini), nullptr);
+    HWND area = s.Control(3002);
+    ASSERT_NE(area, nullptr);
+    RECT r;
+    GetWindowRect(area, &r);
+    const POINT corner{r.left + 3, r.bottom - 3};  // beside the centred buttons
+    LeftClick(s.Control(kTab + 1));
+    ASSERT_TRUE(TextBecomes(s.Control(kButton), "Second"));
+    Settle(s.window);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenColourAt(corner) == RGB(200, 0, 0); }, 5000))
+        << std::hex << ScreenColourAt(corner);
+    EXPECT_TRUE(testing::SaveScreenshot(s.window, "section-colour"));
+    LeftClick(s.Control(kTab));
+    ASSERT_TRUE(TextBecomes(s.Control(kButton), "First"));
+    EXPECT_TRUE(WaitUntil([&] { return ScreenColourAt(corner) == RGB(200, 200, 200); }, 5000))
+        << std::hex << ScreenColourAt(corner);
+    s.Close();
+}
+
 TEST(Menus, TheSectionMenusAddNewSectionAsksForItsNameAndShowsItsTab) {
     ProbeSetup s;
     ASSERT_NE(s.Start(PreparedIni({Record(s.probe, 1, "First")})), nullptr);
