@@ -100,4 +100,26 @@ void OnDragOverWindow(const DropDeps& deps) { Call(deps.focusMainWindow); }
 
 void OnDragOverButtonArea(const DropDeps& deps) { deps.controls.Focus({ControlName::buttonBG}); }
 
+void RouteDrop(std::optional<ControlRef> on, DroppedData& data, const DropDeps& deps) {
+    const ControlName name = on ? on->name : ControlName::hider;
+    switch (name) {
+        case ControlName::sectionButton: return OnDropOnTab(on->index, data, deps);
+        case ControlName::buttonObj: return OnDropOnLaunchButton(on->index, data, deps);
+        case ControlName::buttonBG: return OnDropOnButtonArea(data, deps);
+        default: return OnDropOnWindow(data, deps);
+    }
+}
+
+void RouteDragOver(std::optional<ControlRef> over, const DropDeps& deps) {
+    const ControlName name = over ? over->name : ControlName::hider;
+    switch (name) {
+        case ControlName::sectionButton:
+            if (deps.dragOverTab) deps.dragOverTab(over->index);
+            return;
+        case ControlName::buttonObj: return;
+        case ControlName::buttonBG: return OnDragOverButtonArea(deps);
+        default: return OnDragOverWindow(deps);
+    }
+}
+
 }  // namespace corvella

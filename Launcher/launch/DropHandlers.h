@@ -4,6 +4,7 @@
 // of that tab's section, onto a launch button documents of its item. The
 // controls that take drops stay disabled while the button table is rewritten.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct DropDeps {
     std::function<void(int record, const std::string& documents)> launchWithDocuments;
     // Shows the home section as after a click on a launch button.
     std::function<void()> returnHome;
+    // Something is dragged over tab `index`: the spring-loaded tab.
+    std::function<void(int index)> dragOverTab;
 };
 
 // The 20 tabs, the 50 launch buttons, the options button and the page scroll
@@ -56,5 +59,11 @@ void OnDropOnLaunchButton(int slot, DroppedData& data, const DropDeps& deps);
 // Something is dragged over the window or the button area.
 void OnDragOverWindow(const DropDeps& deps);
 void OnDragOverButtonArea(const DropDeps& deps);
+
+// A drop, or a drag, over control `on` of the main window; nothing for the
+// window itself. Controls without drop handlers of their own (the bottom
+// bar, the hint panel, the scroll bar) lie on the window and count as it.
+void RouteDrop(std::optional<ControlRef> on, DroppedData& data, const DropDeps& deps);
+void RouteDragOver(std::optional<ControlRef> over, const DropDeps& deps);
 
 }  // namespace corvella

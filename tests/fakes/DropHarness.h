@@ -20,7 +20,8 @@ struct DropHarness : ModelHarness {
                 [this](int record, const std::string& documents) {
                     log.push_back("launch " + std::to_string(record) + " [" + documents + "]");
                 },
-                [this] { log.push_back("home"); }};
+                [this] { log.push_back("home"); },
+                [this](int tab) { log.push_back("over tab " + std::to_string(tab)); }};
     }
     // A shortcut lying at `path` (long form) with some content.
     void Shortcut(const std::string& path, const std::string& content = "LNK") {

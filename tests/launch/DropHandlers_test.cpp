@@ -175,7 +175,7 @@ TEST(Drop, DisablesTheDropControlsWhileTheTableIsRewritten) {
     DropDeps deps = h.Deps();
     DropDeps spied{deps.settings, deps.sections, deps.buttons, deps.model, deps.launch, deps.controls, deps.dialogs,
                    spy, deps.add, deps.arrangeWindow, deps.focusCurrentTab, deps.focusMainWindow,
-                   deps.launchWithDocuments, deps.returnHome};
+                   deps.launchWithDocuments, deps.returnHome, deps.dragOverTab};
     DroppedData data = h.Files({"C:\\Links\\Calc.lnk"});
     OnDropOnWindow(data, spied);
     EXPECT_FALSE(alwaysEnabled);
@@ -188,6 +188,35 @@ TEST(Drop, DraggingOverTheButtonAreaOrTheWindowMovesTheFocus) {
     EXPECT_EQ(h.controls.focused, (ControlRef{ControlName::buttonBG}));
     OnDragOverWindow(h.Deps());
     EXPECT_EQ(h.log, CallLog{"focus window"});
+}
+
+TEST(Drop, EachControlOfTheWindowRoutesToItsOwnHandler) {
+    struct Case { std::optional<ControlRef> on; const char* over; const char* dropped; };
+    const Case cases[] = {
+        {ControlRef{ControlName::sectionButton, 1}, "over tab 1", "Can't directly add that type of object"},
+        {ControlRef{ControlName::buttonObj, 3}, nullptr, nullptr},
+        {ControlRef{ControlName::buttonBG}, nullptr, "You must create a shortcut"},
+        {ControlRef{ControlName::oButton}, "focus window", "You must create a shortcut"},
+        {std::nullopt, "focus window", "You must create a shortcut"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.settings.gLocked = 1;
+        RouteDragOver(c.on, h.Deps());
+        const bool areaFocused = h.controls.focused == ControlRef{ControlName::buttonBG};
+        EXPECT_EQ(areaFocused, c.on == ControlRef{ControlName::buttonBG});
+        EXPECT_EQ(h.log, c.over ? CallLog{c.over} : CallLog{});
+        h.log.clear();
+        h.settings.gLocked = 0;
+        DroppedData text;
+        RouteDrop(c.on, text, h.Deps());
+        if (c.dropped) {
+            ASSERT_FALSE(h.log.empty());
+            EXPECT_EQ(h.log.front().rfind("message " + std::string(c.dropped), 0), 0u) << h.log.front();
+        } else {
+            EXPECT_EQ(h.log, CallLog{"focus tab"});
+        }
+    }
 }
 
 }  // namespace
