@@ -149,6 +149,36 @@ void MovePointer(POINT from, POINT to) {
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
+// DoDragDrop reads the buttons from the thread's own key state, as a drag
+// started by a press on one of its windows finds them: the press lands on a
+// small window of this thread, and the drag starts once it has been seen.
+HWND PressOnHandle(POINT at) {
+    static const ATOM kClass = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        wc.lpszClassName = "CorvellaTestDragHandle";
+        return RegisterClassA(&wc);
+    }();
+    HWND handle = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, MAKEINTATOM(kClass), "", WS_POPUP | WS_VISIBLE,
+                                  at.x - 16, at.y - 16, 32, 32, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < 3000) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(10);
+            continue;
+        }
+        const bool pressed = msg.message == WM_LBUTTONDOWN;
+        DispatchMessageA(&msg);
+        if (pressed) break;
+    }
+    return handle;
+}
+
 }  // namespace
 
 OleDrag::OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to) {
@@ -157,12 +187,12 @@ OleDrag::OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to
         HGLOBAL memory = kind == Data::FileList ? FileListMemory(items) : TextMemory(items.empty() ? "" : items[0]);
         auto* data = new DataObject(kind == Data::FileList ? CF_HDROP : CF_TEXT, memory);
         auto* source = new DropSource;
-        SendMouse(MOUSEEVENTF_MOVE, from);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        HWND handle = PressOnHandle(from);
         std::thread hand(MovePointer, from, to);
         DWORD effect = DROPEFFECT_NONE;
         if (DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect) == DRAGDROP_S_DROP) effect_ = effect;
         hand.join();
+        if (handle) DestroyWindow(handle);
         source->Release();
         data->Release();
         OleUninitialize();

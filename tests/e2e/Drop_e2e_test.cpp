@@ -154,7 +154,10 @@ void DropDocumentsOnTheProbe(DropScene& s, std::size_t startsBefore) {
     const std::string a = s.Document("A Letter.txt"), b = s.Document("b.txt");
     OleDrag drag(OleDrag::Data::FileList, {a, b}, kDragStart, testing::CentreOf(s.Control(kButton)));
     drag.Finish();
-    auto starts = [&] { return static_cast<std::size_t>(std::count(s.ProbeLog().begin(), s.ProbeLog().end(), '\n')) / 2; };
+    auto starts = [&] {
+        const std::string log = s.ProbeLog();
+        return static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')) / 2;
+    };
     ASSERT_TRUE(WaitUntil([&] { return starts() > startsBefore; }, 20000)) << "the probe did not start";
     const std::string log = Lower(s.ProbeLog());
     EXPECT_NE(log.find(Lower(ShortPath(a) + " " + ShortPath(b))), std::string::npos) << log;
