@@ -23,10 +23,13 @@ LauncherApp::~LauncherApp() = default;
 
 bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     if (!window_.Create(instance, kTitleText)) return false;
+    // Before the controls, so that they register no drop targets of their own.
+    threed::RegisterWindowFileDrop(window_.Handle(), &controlEvents_);
     if (!controls_.Create(window_.Handle(), instance, &controlEvents_)) return false;
     OnMainWindowLoad(controls_);
     CreateModel();
     CreateInteraction();
+    CreateDrops();
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     platform_.SetMainWindow(window_.Handle());

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "external/HotKeyReceiver_win.h"
+#include "launch/DropHandlers.h"
 #include "launch/FolderListFallback.h"
 #include "launch/LaunchItem.h"
 #include "launch/Shell_win.h"
@@ -22,6 +23,7 @@
 #include "model/Model.h"
 #include "platform/Desktop_win.h"
 #include "platform/Dialogs_win.h"
+#include "platform/FileStreams_win.h"
 #include "platform/Profile_win.h"
 #include "settings/Settings.h"
 #include "settings/SoundCues.h"
@@ -65,6 +67,10 @@ private:
     void Launch(int record);
     LaunchDeps LaunchDepsNow();
 
+    // Files dropped from the shell (LauncherDrops_win.cpp).
+    void CreateDrops();
+    DropDeps DropDepsNow();
+
     Settings settings_;
     StartupState state_;
     WinProfile profile_;
@@ -91,6 +97,7 @@ private:
     WinStartupPlatform platform_;
     WinDialogs dialogs_;
     WinFileSystem files_;
+    WinFileStreams fileStreams_;
     std::string programFolder_;
 };
 

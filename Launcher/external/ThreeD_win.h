@@ -42,6 +42,9 @@ struct Events {
     virtual void OnFilesDragOver(int /*id*/) {}
     // Files dropped from the shell, in the order of the dropped list.
     virtual void OnFilesDropped(int /*id*/, const std::vector<std::string>& /*paths*/, int /*x*/, int /*y*/) {}
+    // Data without a file list (text, a link from a browser) dropped; raised
+    // only through a window's drop target (RegisterWindowFileDrop).
+    virtual void OnOtherDataDropped(int /*id*/) {}
 };
 
 struct FontSpec {
@@ -65,6 +68,17 @@ bool RegisterClasses(HINSTANCE instance);
 HWND CreateButton(HWND parent, int controlId, Events* events);
 HWND CreatePanel(HWND parent, int controlId, Events* events);
 HWND CreateCheck(HWND parent, int controlId, Events* events);
+
+// One OLE drop target for top-level `window` and every 3-D control on it,
+// instead of one per control. A drag is raised as events of the 3-D control
+// under the pointer; over the window itself or another child, as events of
+// `events` with that child's window id (0 for the window). Any data is taken
+// there (OnOtherDataDropped when it holds no file list), and drag-over events
+// come for any data. Call with OLE up and before creating the controls: they
+// then register no target of their own. Revoked when the window is destroyed.
+// False when OLE refuses (the controls then register their own as before).
+bool RegisterWindowFileDrop(HWND window, Events* events);
+void RevokeWindowFileDrop(HWND window);
 
 // True when `window` is a control of this family (of any owner in the process).
 bool IsThreeDControl(HWND window);

@@ -83,11 +83,14 @@ public:
     void OnFilesOverTab(int index);
     void OnHoverTimerTick();
 
+    // Shows the home section, as after a launch (a HomeSection below 1
+    // becomes 1).
+    void ReturnHome();
+
 private:
     bool Ignored() const;
     void ShowMenu(ContextMenuName menu);
     void Release(int index, int shift);
-    void ReturnHome();
     void SwitchToTab(int index);
     void ShowSection(int16_t number, bool colour);
     bool IsSectionTab(int index) const;

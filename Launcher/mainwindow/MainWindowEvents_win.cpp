@@ -64,8 +64,17 @@ void MainWindowEvents::OnDragDrop(int id, int sourceId, int, int) {
 }
 
 void MainWindowEvents::OnFilesDragOver(int id) {
-    const auto c = MainWindowControls::FromControlId(id);
-    if (handlers_ && Is(c, ControlName::sectionButton)) handlers_->OnFilesOverTab(c->index);
+    if (onDragOver) onDragOver(MainWindowControls::FromControlId(id));
+}
+
+void MainWindowEvents::OnFilesDropped(int id, const std::vector<std::string>& paths, int, int) {
+    DroppedData data{true, paths};
+    if (onDrop) onDrop(MainWindowControls::FromControlId(id), data);
+}
+
+void MainWindowEvents::OnOtherDataDropped(int id) {
+    DroppedData data;
+    if (onDrop) onDrop(MainWindowControls::FromControlId(id), data);
 }
 
 }  // namespace corvella

@@ -1,7 +1,10 @@
 #pragma once
 // Routes the events of the main window's 3-D controls, known by their
 // control numbers, to the window's interaction handlers.
+#include <functional>
+
 #include "../external/ThreeD_win.h"
+#include "../launch/DropHandlers.h"
 #include "Interaction.h"
 
 namespace corvella {
@@ -20,6 +23,13 @@ public:
     void OnDragOver(int id, int sourceId, int x, int y, int state) override;
     void OnDragDrop(int id, int sourceId, int x, int y) override;
     void OnFilesDragOver(int id) override;
+    void OnFilesDropped(int id, const std::vector<std::string>& paths, int x, int y) override;
+    void OnOtherDataDropped(int id) override;
+
+    // Drags and drops from the shell, by the control under the pointer
+    // (nothing for the window itself); ignored while unset.
+    std::function<void(std::optional<ControlRef> on, DroppedData& data)> onDrop;
+    std::function<void(std::optional<ControlRef> over)> onDragOver;
 
 private:
     MainWindowInteraction* handlers_ = nullptr;

@@ -12,11 +12,13 @@
 #include <sstream>
 
 #include "e2e/Driver_win.h"
+#include "e2e/Shortcut_win.h"
 
 namespace corvella {
 namespace {
 
 using testing::LauncherProcess;
+using testing::MakeShortcut;
 using testing::TempFolder;
 using testing::WaitUntil;
 
@@ -167,29 +169,6 @@ TEST(Launching, ARightClickOpensTheButtonMenuAndStartsNothing) {
     Sleep(500);
     EXPECT_TRUE(ProbeLines(s.folder).empty());
     s.Close();
-}
-
-// A shortcut made here, to the probe: read by the shortcut reader and opened
-// itself when it has no arguments, or opened through the shell with them.
-bool MakeShortcut(const std::string& path, const std::string& target, const std::string& arguments,
-                  const std::string& folder) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    link->SetArguments(arguments.c_str());
-    link->SetWorkingDirectory(folder.c_str());
-    IPersistFile* file = nullptr;
-    HRESULT hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (SUCCEEDED(hr)) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        hr = file->Save(wide, TRUE);
-        file->Release();
-    }
-    link->Release();
-    return SUCCEEDED(hr);
 }
 
 // Registers the installed shortcut reader for this test and removes the

@@ -61,10 +61,15 @@ public:
     }
     std::string AskText(std::string_view prompt, std::string_view, std::string_view) override {
         log_.push_back("ask " + std::string(prompt));
-        return typed;
+        if (answers.empty()) return typed;
+        std::string next = answers.front();
+        answers.erase(answers.begin());
+        return next;
     }
     MessageAnswer answer = MessageAnswer::Yes;
     std::string typed;
+    // Answers for the next input boxes in turn; `typed` once they are used up.
+    std::vector<std::string> answers;
 
 private:
     CallLog& log_;

@@ -1,0 +1,40 @@
+#pragma once
+// A real OLE drag from the test process into the launcher: DoDragDrop with a
+// data object of our own runs on a thread of its own, while a second thread
+// moves the pointer to the target and releases the button with SendInput, as
+// a hand would. The target's drop handler may show a modal message box; the
+// test's own thread stays free to find it, photograph it and answer it.
+#include <windows.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace corvella::testing {
+
+class OleDrag {
+public:
+    enum class Data { FileList, Text };
+
+    // Drags `items` (the paths of a file list, or one text) from screen point
+    // `from` to `to` (pixels).
+    OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to);
+    ~OleDrag();
+    OleDrag(const OleDrag&) = delete;
+    OleDrag& operator=(const OleDrag&) = delete;
+
+    // Waits for DoDragDrop to return: the effect the target chose,
+    // DROPEFFECT_NONE when it refused the data or the drag did not start.
+    DWORD Finish();
+
+private:
+    std::thread thread_;
+    DWORD effect_ = DROPEFFECT_NONE;
+};
+
+// The centre of a window on the screen.
+POINT CentreOf(HWND window);
+// A point of `window` that none of its visible children covers.
+bool UncoveredPointOf(HWND window, POINT* screen);
+
+}  // namespace corvella::testing
