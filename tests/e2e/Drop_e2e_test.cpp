@@ -1,8 +1,9 @@
 // Drops from the shell onto the running launcher, made with a real OLE drag
 // from this process: shortcuts dropped on the window or a tab become buttons
 // whose copies lie in the program folder, documents dropped on a launch
-// button start its program with them, and a locked launcher refuses with its
-// messages and writes nothing.
+// button start its program with them, and a locked launcher refuses drops,
+// moving and every editing command of its menus with their messages and
+// writes nothing.
 #include <windows.h>
 #include <objbase.h>
 
@@ -22,6 +23,7 @@ using testing::WaitUntil;
 
 constexpr int kTab = 1000;
 constexpr int kButton = 2000;
+constexpr int kOptionsButton = 3005;
 constexpr int kMoveSwitch = 3007;
 // Where each drag starts: away from the launcher's window.
 constexpr POINT kDragStart{1100, 900};
@@ -106,6 +108,12 @@ void AnswerMessage(const DropScene& s, const std::string& text, const char* shot
     ASSERT_TRUE(WaitUntil([&] { return (box = testing::FindMessageBox(s.launcher.ProcessId())) != nullptr; }, 15000))
         << "no message: " << text;
     EXPECT_EQ(testing::MessageBoxText(box), text);
+    // The box is found as soon as it shows, before its text is painted: the
+    // launcher's thread answers once it has painted, and a moment more lets
+    // the screen catch up.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    Sleep(300);
     if (shot) testing::SaveScreenshot(box, shot);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 10000));
@@ -194,6 +202,57 @@ TEST(Dropping, ALockedLauncherRefusesWithItsMessagesAndWritesNothing) {
     DropDocumentsOnTheProbe(s, 0);
     EXPECT_EQ(testing::FileBytes(s.folder.File("Corvella.ini")), before);
     EXPECT_EQ(GetFileAttributesA(s.folder.File("epsilon.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Opens a context menu of the launcher and chooses an item with the keys a
+// user would press: its mnemonic, or Down arrows and Enter.
+void ChooseFromMenu(const DropScene& s, HWND control, bool right, const std::string& keys) {
+    PostMessageA(control, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(6, 6));
+    PostMessageA(control, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = testing::FindProcessWindow(s.launcher.ProcessId(), "#32768")) != nullptr; },
+                          10000))
+        << keys;
+    for (char key : keys) {
+        if (key == 'v') {
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        } else if (key == '\n') {
+            PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        } else {
+            PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(key), 0);
+        }
+    }
+}
+
+TEST(Locking, EveryGuardedMenuCommandShowsItsMessageAndWritesNothing) {
+    DropScene s("gLocked=1\r\n");
+    ASSERT_TRUE(s.Start());
+    const std::string before = testing::FileBytes(s.folder.File("Corvella.ini"));
+    struct Row { int control; bool right; const char* keys; const char* message; const char* shot; };
+    const Row rows[] = {
+        {kButton, true, "b", "Cannot edit button text when Corvella is Locked!", "lock-addbuttontext"},
+        {kButton, true, "u", "Cannot delete button text when Corvella is Locked!", "lock-delbuttext"},
+        {kButton, true, "t", "Cannot add a button tooltip when Corvella is Locked!", "lock-tooltip"},
+        {kButton, true, "e", "Cannot delete a button tooltip when Corvella is Locked!", "lock-deltip"},
+        {kButton, true, "i", "Cannot change button icon when Corvella is Locked!", "lock-icon"},
+        {kButton, true, "r", "Cannot change button icon when Corvella is Locked!", "lock-reseticon"},
+        {kButton, true, "d", "Cannot delete a button when Corvella is Locked!", "lock-delete"},
+        {kButton, true, "a", "Cannot delete buttons when Corvella is Locked!", "lock-deleteall"},
+        {kTab, true, "a", "Cannot add a section when Corvella is Locked!", "lock-addsection"},
+        {kTab, true, "r", "Cannot change section name when Corvella is Locked!", "lock-renamesection"},
+        {kTab + 1, true, "d", "Cannot delete a section when Corvella is Locked!", "lock-deletesection"},
+        {kTab, true, "m", "Cannot change home section when Corvella is Locked!", "lock-home"},
+        {kTab, true, "vvvvv\n", "Cannot change section button sizes when Corvella is Locked!", "lock-fullwidth"},
+        {kTab, true, "vvvvvvvv\n", "Cannot change section button sizes when Corvella is Locked!", "lock-textonly"},
+        {kOptionsButton, false, "c", "Cannot customize Corvella when it is Locked!", "lock-o_looks"},
+        {kOptionsButton, false, "b", "Cannot customize buttons while Corvella is Locked!", "lock-o_buttons"},
+    };
+    for (const Row& row : rows) {
+        ChooseFromMenu(s, s.Control(row.control), row.right, row.keys);
+        AnswerMessage(s, row.message, row.shot);
+    }
+    EXPECT_EQ(testing::FileBytes(s.folder.File("Corvella.ini")), before);
+    EXPECT_EQ(testing::WindowText(s.Control(kButton)), "Probe");
 }
 
 }  // namespace
