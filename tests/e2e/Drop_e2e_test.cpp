@@ -108,13 +108,9 @@ void AnswerMessage(const DropScene& s, const std::string& text, const char* shot
     ASSERT_TRUE(WaitUntil([&] { return (box = testing::FindMessageBox(s.launcher.ProcessId())) != nullptr; }, 15000))
         << "no message: " << text;
     EXPECT_EQ(testing::MessageBoxText(box), text);
-    // The box is found as soon as it shows, before its text is painted: the
-    // launcher's thread answers once it has painted, and a moment more lets
-    // the screen catch up.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-    Sleep(300);
-    if (shot) testing::SaveScreenshot(box, shot);
+    if (shot) {
+        EXPECT_TRUE(testing::SaveScreenshot(box, shot));
+    }
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 10000));
 }
@@ -134,7 +130,7 @@ TEST(Dropping, ThreeShortcutsOnTheWindowBecomeThreeButtonsWithTheirCopies) {
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(button) && testing::WindowText(button) == names[i]; }, 10000))
             << names[i];
     }
-    testing::SaveScreenshot(s.window, "drop-three-shortcuts");
+    EXPECT_TRUE(testing::SaveScreenshot(s.window, "drop-three-shortcuts"));
 
     // Text is not a file list: the user is told to make a shortcut.
     OleDrag text(OleDrag::Data::Text, {"just some words"}, kDragStart, s.Empty());
