@@ -44,6 +44,7 @@ struct DetailFiller::Shared {
     UINT readyMessage = 0, doneMessage = 0;
     WPARAM generation = 0;
     std::atomic<bool> stopping{false};
+    bool closed = false;        // the worker found no more work and takes none
     HANDLE finished = nullptr;  // set by the worker as its last act
     std::mutex mutex;
     std::deque<FillJob> urgent, jobs;
@@ -55,7 +56,10 @@ struct DetailFiller::Shared {
     bool Next(FillJob& job) {
         std::lock_guard<std::mutex> lock(mutex);
         std::deque<FillJob>& from = urgent.empty() ? jobs : urgent;
-        if (from.empty()) return false;
+        if (from.empty()) {
+            closed = true;
+            return false;
+        }
         job = std::move(from.front());
         from.pop_front();
         return true;
@@ -92,10 +96,13 @@ bool DetailFiller::Start(HWND window, UINT readyMessage, UINT doneMessage, WPARA
     }
 }
 
-void DetailFiller::Hurry(std::vector<FillJob> jobs) {
-    if (!shared_) return;
+bool DetailFiller::Hurry(std::vector<FillJob>& jobs) {
+    if (!shared_) return false;
     std::lock_guard<std::mutex> lock(shared_->mutex);
+    if (shared_->closed) return false;
     for (auto it = jobs.rbegin(); it != jobs.rend(); ++it) shared_->urgent.push_front(std::move(*it));
+    jobs.clear();
+    return true;
 }
 
 void DetailFiller::Stop() noexcept {

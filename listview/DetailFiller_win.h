@@ -46,8 +46,10 @@ public:
     // `generation` as wParam so the list can drop notices of an earlier run.
     bool Start(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation, std::vector<FillJob> jobs,
                FillFunction fill = {}) noexcept;
-    // Puts `jobs` before the others (the items coming into view).
-    void Hurry(std::vector<FillJob> jobs);
+    // Puts `jobs` (taken) before the others, the items coming into view.
+    // False, with `jobs` left as they are, when the worker has already run
+    // out of work: then only a new Start fills them.
+    bool Hurry(std::vector<FillJob>& jobs);
     // Asks the worker to end and drops what it left. Waits for it a moment
     // only: a worker inside a slow shell call is left to end by itself, with
     // nothing of the list's in its hands, so the window never freezes.

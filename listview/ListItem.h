@@ -37,6 +37,7 @@ struct ListItem {
     PathForm pathForm = PathForm::kNone;
     bool textsOnDemand = false;  // Size text by the on-demand rule
     bool iconPending = false;    // shows its type's icon until its own is read
+    bool iconQueued = false;     // ... which the filler has been asked for
     bool cut = false;            // shown dimmed (cut to the clipboard)
 
     bool IsFolder() const noexcept { return (shellAttributes & kShellAttrFolder) != 0; }

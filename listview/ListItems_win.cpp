@@ -13,7 +13,7 @@ namespace panorell {
 
 namespace {
 
-// Items whose own icons a cache hint hurries at most (a page or two).
+// Items whose own icons a cache hint asks for at most (a page or two).
 constexpr int kHurriedAtMost = 256;
 
 }  // namespace
@@ -26,7 +26,10 @@ void ListWindow::OnGetDisplayInfo(NMLVDISPINFOA* info) {
         std::string text = ColumnText(item, KindOfColumn(request.iSubItem));
         lstrcpynA(request.pszText, text.c_str(), request.cchTextMax);
     }
-    if (request.mask & LVIF_IMAGE) request.iImage = item.icon;
+    if (request.mask & LVIF_IMAGE) {
+        request.iImage = item.icon;
+        if (item.iconPending) WantIcon(request.iItem);
+    }
     if (request.mask & LVIF_STATE) {
         UINT state = INDEXTOOVERLAYMASK(item.overlay);
         if (item.cut) state |= LVIS_CUT;
@@ -52,14 +55,8 @@ int ListWindow::OnFindItemWide(const NMLVFINDITEMW& find) const {
 }
 
 void ListWindow::OnCacheHint(const NMLVCACHEHINT& hint) {
-    if (!filler_.Running()) return;
-    std::vector<FillJob> jobs;
-    int last = std::min(hint.iTo, items_.Count() - 1);
-    for (int i = std::max(hint.iFrom, 0); i <= last && static_cast<int>(jobs.size()) < kHurriedAtMost; ++i) {
-        const ListItem& item = items_.At(i);
-        if (item.iconPending) jobs.push_back(JobFor(item));
-    }
-    if (!jobs.empty()) filler_.Hurry(std::move(jobs));
+    int last = std::min(hint.iTo, hint.iFrom + kHurriedAtMost);
+    for (int i = std::max(hint.iFrom, 0); i <= last; ++i) WantIcon(i);
 }
 
 Marks ListWindow::TakeMarks() const {

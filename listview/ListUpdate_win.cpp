@@ -148,9 +148,9 @@ void ListWindow::Bring(int flags, bool refreshing) {
     }
     ShowItemCount(true);
     MoveMarks(before, newIndexOf);
-    // The filler's results name items by address; after a removal it starts
-    // again on the items still waiting.
-    if (removed && filler_.Running()) StartFiller();
+    // The filler's results name items by address, and the icons wanted name
+    // them by index: after a removal both start again.
+    if (removed) StartFiller();
     if (screenUpdate_) InvalidateRect(list_, nullptr, FALSE);
 }
 

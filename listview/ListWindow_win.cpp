@@ -117,6 +117,9 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgRunUpdate:
         OnRunUpdate();
         return 0;
+    case kMsgFillIcons:
+        FillWantedIcons();
+        return 0;
     case kMsgDetailsReady:
         OnDetailsReady(wParam);
         return 0;

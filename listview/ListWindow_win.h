@@ -163,6 +163,8 @@ private:
 
     // Icons of their own, by the detail filler (ListIcons_win.cpp).
     void StartFiller();
+    void WantIcon(int index);
+    void FillWantedIcons();
     FillJob JobFor(const ListItem& item) const;
     void OnDetailsReady(WPARAM generation);
     void OnFillerDone(WPARAM generation);
@@ -205,6 +207,8 @@ private:
     bool updatePosted_ = false;   // one update message is on its way
     int dropHighlight_ = -1;
     std::vector<bool> gone_;      // the items the update being made removes
+    std::vector<int> wantedIcons_;  // items shown with their type's icon, for the filler
+    bool fillPosted_ = false;     // the message that sends them is on its way
     ItemArray items_;
     TypeCache types_;             // per-type names and icons of the folder shown
 };

@@ -1,6 +1,5 @@
 #include "BenchFolders_win.h"
 
-#include <psapi.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -106,12 +105,19 @@ double NowMs() {
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-size_t CommittedBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    // Wine leaves PrivateUsage at 0; the pagefile figure is the committed memory.
-    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+size_t LiveHeapBytes() {
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    size_t total = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heaps[i], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+        }
+        HeapUnlock(heaps[i]);
+    }
+    return total;
 }
 
 double Median(std::vector<double> values) {

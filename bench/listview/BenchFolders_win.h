@@ -24,7 +24,9 @@ std::vector<std::string> RawNames(const std::string& folder);
 double IdAndNameBytesPerItem(const std::string& folder);
 
 double NowMs();
-size_t CommittedBytes();
+// Bytes in use in every heap of the process (blocks freed are not counted,
+// though the heap may keep them committed).
+size_t LiveHeapBytes();
 double Median(std::vector<double> values);
 
 // Runs window messages until `done` holds; false after `limitMs`.

@@ -6,9 +6,10 @@
 //                  [--subfolder-rounds R] [--burst-size N] [--limit-s S]
 //
 // Per folder: fully listed with details; items ready to first page painted;
-// committed memory per item (and, for comparison, what the shell's own id
-// and name of an item take); a header click; Refresh against a fresh
-// listing; one new file until it shows; leaving the folder. On the folder
+// heap bytes per item (and, for comparison, what the shell's own id and
+// name of an item take); a header click; Refresh against a fresh
+// listing; one new file until it shows; leaving the folder. Memory is the
+// growth of the bytes in use on the heaps while the folder is listed. On the folder
 // named by --burst-size: 1,000 creates, renames and deletes until the list
 // equals a fresh listing.
 #include <windows.h>
@@ -63,7 +64,8 @@ Options ParseOptions(int argc, char** argv) {
 }
 
 struct Round {
-    double raw = 0, listed = 0, firstPage = 0, click = 0, refresh = 0, newFile = 0, leave = 0;
+    double raw = 0, ready = 0, listed = 0, firstPage = 0, click = 0, refresh = 0, newFile = 0, leave = 0;
+    double bytesPerItem = 0;
 };
 
 bool Filled(ListWindow& list, double limitMs) {
@@ -76,13 +78,16 @@ Round MeasureRound(ListWindow& list, const std::string& folder, int round, doubl
     double start = NowMs();
     RawNames(folder);
     r.raw = NowMs() - start;
+    size_t heapBefore = LiveHeapBytes();
     start = NowMs();
     list.MoveToPath(folder);
     double ready = NowMs();
+    r.ready = ready - start;
     UpdateWindow(list.List());
     r.firstPage = NowMs() - ready;
     Filled(list, limitMs);
     r.listed = NowMs() - start;
+    r.bytesPerItem = (static_cast<double>(LiveHeapBytes()) - static_cast<double>(heapBefore)) / list.ItemCount();
 
     start = NowMs();
     list.SortBy(1);  // the Size column's header
@@ -111,17 +116,18 @@ Round MeasureRound(ListWindow& list, const std::string& folder, int round, doubl
     return r;
 }
 
-void PrintFolder(const char* what, int count, const std::vector<Round>& rounds, double perItem, double idAndName) {
+void PrintFolder(const char* what, int count, const std::vector<Round>& rounds, double idAndName) {
     auto median = [&](double Round::*field) {
         std::vector<double> values;
         for (const auto& r : rounds) values.push_back(r.*field);
         return Median(values);
     };
     double raw = median(&Round::raw), listed = median(&Round::listed);
-    std::printf("%-10s %8d | raw loop %8.1f ms | listed %9.1f ms = %6.1fx raw | first page %6.1f ms | "
-                "%6.0f B/item (shell id+name %3.0f B) | click %7.1f ms | Refresh %8.1f ms = %4.2fx listing | "
-                "new file %7.1f ms | leave %7.1f ms\n",
-                what, count, raw, listed, listed / raw, median(&Round::firstPage), perItem, idAndName,
+    std::printf("%-10s %7d | raw %7.1f ms | ready %8.1f ms | listed %8.1f ms = %6.1fx raw | first page %6.1f ms | "
+                "%5.0f B/item (shell id+name %3.0f) | click %6.1f ms | Refresh %8.1f ms = %4.2fx listing | "
+                "new file %6.1f ms | leave %6.1f ms\n",
+                what, count, raw, median(&Round::ready), listed, listed / raw, median(&Round::firstPage),
+                median(&Round::bytesPerItem), idAndName,
                 median(&Round::click), median(&Round::refresh), median(&Round::refresh) / listed,
                 median(&Round::newFile), median(&Round::leave));
     std::fflush(stdout);
@@ -135,22 +141,11 @@ void MeasureFolder(HWND frame, const char* what, const std::string& folder, int 
     list.SetView(panorell::kViewReport);
     list.MoveToPath(EmptyFolder());
     std::vector<Round> measured;
-    double perItem = 0;
     for (int round = 0; round <= rounds; ++round) {
-        size_t before = CommittedBytes();
         Round r = MeasureRound(list, folder, round, limitMs);
-        if (round == 0) {
-            // Memory from a second listing of the warm-up's folder: caches warm.
-            list.MoveToPath(folder);
-            Filled(list, limitMs);
-            perItem = static_cast<double>(static_cast<long long>(CommittedBytes()) - static_cast<long long>(before)) /
-                      list.ItemCount();
-            list.MoveToPath(EmptyFolder());
-            continue;  // the warm-up
-        }
-        measured.push_back(r);
+        if (round > 0) measured.push_back(r);  // round 0 is the warm-up
     }
-    PrintFolder(what, count, measured, perItem, IdAndNameBytesPerItem(folder));
+    PrintFolder(what, count, measured, IdAndNameBytesPerItem(folder));
 }
 
 std::vector<std::string> ListedNames(const ListWindow& list) {
