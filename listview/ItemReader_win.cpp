@@ -153,7 +153,7 @@ void ItemReader::CompleteByShell(ListItem& item) {
 
 void ItemReader::CompleteFolder(ListItem& item) {
     // Only a folder with the read-only or system attribute may be customised
-    // (its own name, type or icon); the others are all alike.
+    // (its own name, type or icon); the others are all alike, one type.
     constexpr DWORD kCustomisable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
     DWORD attributes = item.details.fileAttributes;
     bool plain = item.pathForm == PathForm::kInFolder && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
@@ -163,15 +163,24 @@ void ItemReader::CompleteFolder(ListItem& item) {
         return;
     }
     const TypeCache::Type* type = types_.Find(kPlainFolderKey);
+    std::string shown;
     if (!type) {
+        // The first plain folder tells how the shell shows them all.
+        shown = DisplayNameOf(folder_, Id(item), SHGDN_INFOLDER);
         IdHolder absolute(JoinIds(folderId_, Id(item)));
         TypeCache::Type folder;
+        folder.regular = shown == item.FileName();
         folder.typeName = types_.Intern(FittedTypeName(TypeNameByPidl(absolute.get(), nullptr)));
         folder.icon = DefaultIcon("", FILE_ATTRIBUTE_DIRECTORY);
         type = &types_.Remember(kPlainFolderKey, folder);
+    } else if (!type->regular) {
+        shown = DisplayNameOf(folder_, Id(item), SHGDN_INFOLDER);
     }
-    std::string shown = DisplayNameOf(folder_, Id(item), SHGDN_INFOLDER);
-    item.details.displayName = shown.empty() ? std::string(item.FileName()) : std::move(shown);
+    if (type->regular) {
+        item.details.displayName.assign(item.FileName());
+    } else {
+        item.details.displayName = shown.empty() ? std::string(item.FileName()) : std::move(shown);
+    }
     item.details.typeName = type->typeName;
     item.icon = type->icon;
 }

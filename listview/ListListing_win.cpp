@@ -17,20 +17,16 @@ namespace {
 constexpr SHCONTF kEnumerateAll = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
 
 // True when a file-system folder cannot be read. The shell's enumerator of
-// such a folder may come back empty rather than fail, so the folder is asked
-// directly; an empty folder is readable.
+// such a folder may come back empty rather than fail, so the folder is
+// opened for listing first: opening it reads none of its entries, where a
+// search would read them all.
 bool FolderIsUnreadable(const std::string& path) {
     if (path.empty()) return false;
-    std::string pattern = path;
-    if (pattern.back() != '\\') pattern += '\\';
-    pattern += '*';
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        return false;
-    }
-    return GetLastError() != ERROR_FILE_NOT_FOUND && GetLastError() != ERROR_NO_MORE_FILES;
+    HANDLE folder = CreateFileA(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(folder);
+    return false;
 }
 
 class WaitCursor {

@@ -63,20 +63,25 @@ TEST(ItemArray, RemovalKeepsTheOrderAndReportsTheGone) {
 TEST(ItemArray, MarksFollowTheirItems) {
     struct Case {
         const char* what;
-        Marks before;
+        std::vector<int> selectedBefore;
+        int focusedBefore, anchorBefore;
         std::vector<int> newIndexOf;
         std::vector<int> selected;
         int focused, anchor;
     };
-    const Case cases[] = {
-        {"reversed", {{0, 1}, 1, 0}, {3, 2, 1, 0}, {2, 3}, 2, 3},
-        {"selected item removed", {{0, 2}, 2, 2}, {-1, 0, -1, 1}, {}, -1, -1},
-        {"others removed", {{1, 3}, 3, 1}, {-1, 0, -1, 1}, {0, 1}, 1, 0},
-        {"nothing marked", {{}, -1, -1}, {1, 0}, {}, -1, -1},
-        {"index past the map", {{5}, 5, 5}, {0, 1}, {}, -1, -1},
+    const std::vector<Case> cases = {
+        {"reversed", {0, 1}, 1, 0, {3, 2, 1, 0}, {2, 3}, 2, 3},
+        {"selected item removed", {0, 2}, 2, 2, {-1, 0, -1, 1}, {}, -1, -1},
+        {"others removed", {1, 3}, 3, 1, {-1, 0, -1, 1}, {0, 1}, 1, 0},
+        {"nothing marked", {}, -1, -1, {1, 0}, {}, -1, -1},
+        {"index past the map", {5}, 5, 5, {0, 1}, {}, -1, -1},
     };
     for (const auto& c : cases) {
-        Marks after = RemapMarks(c.before, c.newIndexOf);
+        Marks before;
+        before.selected = c.selectedBefore;
+        before.focused = c.focusedBefore;
+        before.anchor = c.anchorBefore;
+        Marks after = RemapMarks(before, c.newIndexOf);
         EXPECT_EQ(after.selected, c.selected) << c.what;
         EXPECT_EQ(after.focused, c.focused) << c.what;
         EXPECT_EQ(after.anchor, c.anchor) << c.what;
