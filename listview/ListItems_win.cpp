@@ -70,12 +70,20 @@ Marks ListWindow::TakeMarks() const {
     return marks;
 }
 
-void ListWindow::PutMarks(const Marks& marks) {
+void ListWindow::PutMarks(const Marks& before, const Marks& after) {
     if (!list_) return;
-    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    for (int i : marks.selected) ListView_SetItemState(list_, i, LVIS_SELECTED, LVIS_SELECTED);
-    if (marks.focused >= 0) ListView_SetItemState(list_, marks.focused, LVIS_FOCUSED, LVIS_FOCUSED);
-    ListView_SetSelectionMark(list_, marks.anchor);
+    // Only the marked items are touched: a change to every item would cost
+    // the list-view a round of notifications per item.
+    int count = items_.Count();
+    for (int i : before.selected) {
+        if (i < count) ListView_SetItemState(list_, i, 0, LVIS_SELECTED);
+    }
+    if (before.focused >= 0 && before.focused < count && before.focused != after.focused) {
+        ListView_SetItemState(list_, before.focused, 0, LVIS_FOCUSED);
+    }
+    for (int i : after.selected) ListView_SetItemState(list_, i, LVIS_SELECTED, LVIS_SELECTED);
+    if (after.focused >= 0) ListView_SetItemState(list_, after.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, after.anchor);
 }
 
 void ListWindow::MoveMarks(const Marks& before, const std::vector<int>& newIndexOf) {
@@ -84,7 +92,7 @@ void ListWindow::MoveMarks(const Marks& before, const std::vector<int>& newIndex
                              ? newIndexOf[static_cast<size_t>(dropHighlight_)]
                              : -1;
     }
-    PutMarks(RemapMarks(before, newIndexOf));
+    PutMarks(before, RemapMarks(before, newIndexOf));
 }
 
 void ListWindow::ShowItemCount(bool keepScroll) {

@@ -146,7 +146,8 @@ private:
     int OnFindItemWide(const NMLVFINDITEMW& find) const;
     void OnCacheHint(const NMLVCACHEHINT& hint);
     Marks TakeMarks() const;
-    void PutMarks(const Marks& marks);
+    // Replaces the marks `before` (as the list-view holds them) by `after`.
+    void PutMarks(const Marks& before, const Marks& after);
     // Tells the list-view the item count, keeping the marks in place.
     void ShowItemCount(bool keepScroll);
     // After a reordering: the marks follow their items.
