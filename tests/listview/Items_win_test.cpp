@@ -115,6 +115,34 @@ TEST_F(ListFixture, TheControlObjectReadsItemsByIndex) {
     EXPECT_EQ(list_->DropHighlight(), -1);
 }
 
+TEST_F(ListFixture, AListingSortedBySizeOrDateSortsByTheRealValues) {
+    TempFolder folder;
+    // More items than a listing ever filled at once before the filler came.
+    const int sizes[] = {7, 3, 40, 12, 1, 33, 25, 9, 18, 2, 30, 5, 21, 14, 38, 27, 11, 6, 35, 16};
+    for (int i = 0; i < 20; ++i) {
+        std::string name = "f" + std::to_string(i) + ".dat";
+        MakeFile(folder, name, 1024 * static_cast<size_t>(sizes[i]));
+        // Times in the opposite order of the sizes, a day apart.
+        HANDLE file = CreateFileA(folder.File(name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ULARGE_INTEGER when{};
+        when.QuadPart = 0x01D0000000000000ULL - static_cast<ULONGLONG>(sizes[i]) * 864000000000ULL;
+        FILETIME time{when.LowPart, when.HighPart};
+        SetFileTime(file, nullptr, nullptr, &time);
+        CloseHandle(file);
+    }
+    for (int column : {kSortSize, kSortModified}) {
+        list_->SortBy(column);
+        if (list_->Sort().descending) list_->SortBy(column);
+        ASSERT_TRUE(list_->MoveToPath(folder.Path()));
+        ASSERT_EQ(list_->ItemCount(), 20);
+        for (int i = 1; i < 20; ++i) {
+            double previous = list_->Item(i - 1)->details.sizeKb, size = list_->Item(i)->details.sizeKb;
+            if (column == kSortSize) EXPECT_LT(previous, size) << "item " << i;
+            else EXPECT_GT(previous, size) << "item " << i << ": the older file is the bigger one";
+        }
+    }
+}
+
 TEST_F(ListFixture, OwnIconsAreReadForTheItemsShownFirst) {
     TempFolder folder;
     for (int i = 0; i < 300; ++i) {
