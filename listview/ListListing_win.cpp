@@ -15,6 +15,8 @@ namespace {
 
 // Folders, non-folders and hidden items.
 constexpr SHCONTF kEnumerateAll = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
+// Arrays at least this long are freed by a thread of their own.
+constexpr int kSweptFrom = 4096;
 
 // True when a file-system folder cannot be read. The shell's enumerator of
 // such a folder may come back empty rather than fail, so the folder is
@@ -129,9 +131,8 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
     }
 
     Redraw(false);
-    // Leaving a folder frees its items at once; the list-view only hears
-    // the new count.
-    items_.Clear();
+    // The list-view only hears the new count; the items go with DropItems.
+    DropItems();
     types_.Clear();
     dropHighlight_ = -1;
     ++fillGeneration_;
@@ -158,6 +159,24 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
     }
     if (enumerated && announce_) Announce();
     return enumerated;
+}
+
+void ListWindow::DropItems() {
+    // Freeing a big folder's items (two blocks each) takes longer than
+    // listing the next folder: a thread of its own frees them. Items keep
+    // views of the type names, but none is read while an item is freed.
+    if (sweeper_.joinable()) sweeper_.join();
+    if (items_.Count() < kSweptFrom) {
+        items_.Clear();
+        return;
+    }
+    ItemArray left = std::move(items_);
+    items_.Clear();
+    try {
+        sweeper_ = std::thread([](ItemArray old) noexcept { old.Clear(); }, std::move(left));
+    } catch (const std::exception&) {
+        // No thread: `left` frees them here.
+    }
 }
 
 ItemReader ListWindow::MakeReader() {

@@ -89,7 +89,8 @@ void ListWindow::Destroy() {
         DestroyWindow(pane_);
     }
     pane_ = list_ = nullptr;
-    items_.Clear();
+    DropItems();
+    if (sweeper_.joinable()) sweeper_.join();
     types_.Clear();
     current_.reset();
     if (currentFolder_) currentFolder_->Release();

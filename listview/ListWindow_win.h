@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "DetailFiller_win.h"
@@ -161,6 +162,7 @@ private:
     void Announce();
     void SortItems();
     ItemReader MakeReader();
+    void DropItems();
 
     // Icons of their own, by the detail filler (ListIcons_win.cpp).
     void StartFiller();
@@ -212,6 +214,7 @@ private:
     bool fillPosted_ = false;     // the message that sends them is on its way
     ItemArray items_;
     TypeCache types_;             // per-type names and icons of the folder shown
+    std::thread sweeper_;         // frees the items of a big folder left
 };
 
 }  // namespace panorell
