@@ -2,8 +2,9 @@
 // same folder in the same run. Each figure is the median of the measured
 // rounds after one warm-up round.
 //
-//   bench_listview [--sizes 1000,10000,100000] [--rounds 5] [--subfolders N]
-//                  [--subfolder-rounds R] [--burst-size N] [--limit-s S]
+//   bench_listview [--sizes 1000,10000,100000] [--rounds 5] [--warmups 1]
+//                  [--subfolders N] [--subfolder-rounds R] [--burst-size N]
+//                  [--limit-s S]
 //
 // Per folder: fully listed with details; items ready to first page painted;
 // heap bytes per item (and, for comparison, what the shell's own id and
@@ -32,6 +33,7 @@ using panorell::ListWindow;
 struct Options {
     std::vector<int> sizes = {1000, 10000, 100000};
     int rounds = 5;
+    int warmups = 1;
     int subfolders = 10000;
     int subfolderRounds = 5;
     int burstSize = 10000;
@@ -55,6 +57,7 @@ Options ParseOptions(int argc, char** argv) {
         std::string a = argv[i];
         if (a == "--sizes") o.sizes = ParseSizes(argv[i + 1]);
         else if (a == "--rounds") o.rounds = std::atoi(argv[i + 1]);
+        else if (a == "--warmups") o.warmups = std::atoi(argv[i + 1]);
         else if (a == "--subfolders") o.subfolders = std::atoi(argv[i + 1]);
         else if (a == "--subfolder-rounds") o.subfolderRounds = std::atoi(argv[i + 1]);
         else if (a == "--burst-size") o.burstSize = std::atoi(argv[i + 1]);
@@ -133,7 +136,8 @@ void PrintFolder(const char* what, int count, const std::vector<Round>& rounds, 
     std::fflush(stdout);
 }
 
-void MeasureFolder(HWND frame, const char* what, const std::string& folder, int count, int rounds, double limitMs) {
+void MeasureFolder(HWND frame, const char* what, const std::string& folder, int count, int rounds, int warmups,
+                   double limitMs) {
     RECT client;
     GetClientRect(frame, &client);
     ListWindow list;
@@ -141,9 +145,9 @@ void MeasureFolder(HWND frame, const char* what, const std::string& folder, int 
     list.SetView(panorell::kViewReport);
     list.MoveToPath(EmptyFolder());
     std::vector<Round> measured;
-    for (int round = 0; round <= rounds; ++round) {
+    for (int round = 0; round < warmups + rounds; ++round) {
         Round r = MeasureRound(list, folder, round, limitMs);
-        if (round > 0) measured.push_back(r);  // round 0 is the warm-up
+        if (round >= warmups) measured.push_back(r);
     }
     PrintFolder(what, count, measured, IdAndNameBytesPerItem(folder));
 }
@@ -207,14 +211,14 @@ int main(int argc, char** argv) {
     RegisterClassA(&wc);
     HWND frame = CreateWindowExA(0, wc.lpszClassName, "PanorellListView", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640,
                                  480, nullptr, nullptr, wc.hInstance, nullptr);
-    std::printf("the list window against a raw FindFirstFileA loop (same run; median of %d rounds after a warm-up)\n",
-                options.rounds);
+    std::printf("the list window against a raw FindFirstFileA loop (same run; median of %d rounds after %d warm-up)\n",
+                options.rounds, options.warmups);
     for (int files : options.sizes) {
-        MeasureFolder(frame, "files", FilesFolder(files), files, options.rounds, options.limitMs);
+        MeasureFolder(frame, "files", FilesFolder(files), files, options.rounds, options.warmups, options.limitMs);
     }
     if (options.subfolders > 0) {
         MeasureFolder(frame, "subfolders", SubfoldersFolder(options.subfolders), options.subfolders,
-                      options.subfolderRounds, options.limitMs);
+                      options.subfolderRounds, options.warmups, options.limitMs);
     }
     if (options.burstSize > 0) MeasureBurst(frame, options.burstSize, options.limitMs);
     DestroyWindow(frame);
