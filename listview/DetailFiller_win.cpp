@@ -2,6 +2,11 @@
 
 #include <objbase.h>
 
+#include <atomic>
+#include <deque>
+#include <mutex>
+#include <unordered_set>
+
 #include "ItemReader_win.h"
 #include "ShellText_win.h"
 
@@ -9,80 +14,135 @@ namespace panorell {
 
 namespace {
 
-// Results go back in batches: one notice per batch keeps the window's queue
-// short on folders of many thousands of items.
-constexpr size_t kBatchSize = 256;
-
-void FreeJobs(std::vector<FillJob>& jobs) noexcept {
-    for (auto& job : jobs) FreeId(job.absoluteId), job.absoluteId = nullptr;
-}
+// How long Stop waits for a worker to notice; past it the worker is let go.
+constexpr DWORD kStopWaitMs = 200;
 
 }  // namespace
 
-bool DetailFiller::Start(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation,
-                         std::vector<FillJob> jobs) noexcept {
-    Stop();
-    stopping_ = false;
-    try {
-        thread_ = std::thread(&DetailFiller::Work, this, window, readyMessage, doneMessage, generation, std::move(jobs));
-        return true;
-    } catch (const std::exception&) {
-        FreeJobs(jobs);
-        return false;
+FillJob::FillJob(FillJob&& other) noexcept
+    : key(other.key), path(std::move(other.path)), absoluteId(other.absoluteId) {
+    other.absoluteId = nullptr;
+}
+
+FillJob& FillJob::operator=(FillJob&& other) noexcept {
+    if (this != &other) {
+        FreeId(absoluteId);
+        key = other.key;
+        path = std::move(other.path);
+        absoluteId = other.absoluteId;
+        other.absoluteId = nullptr;
     }
+    return *this;
+}
+
+FillJob::~FillJob() { FreeId(absoluteId); }
+
+// Everything the worker uses, owned jointly with the list, so that a worker
+// let go by Stop keeps what it needs until it ends.
+struct DetailFiller::Shared {
+    HWND window = nullptr;
+    UINT readyMessage = 0, doneMessage = 0;
+    WPARAM generation = 0;
+    std::atomic<bool> stopping{false};
+    bool closed = false;        // the worker found no more work and takes none
+    HANDLE finished = nullptr;  // set by the worker as its last act
+    std::mutex mutex;
+    std::deque<FillJob> urgent, jobs;
+    std::vector<FillResult> results;
+
+    ~Shared() {
+        if (finished) CloseHandle(finished);
+    }
+    bool Next(FillJob& job) {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::deque<FillJob>& from = urgent.empty() ? jobs : urgent;
+        if (from.empty()) {
+            closed = true;
+            return false;
+        }
+        job = std::move(from.front());
+        from.pop_front();
+        return true;
+    }
+    void Deliver(FillResult result) {
+        bool wasEmpty;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            wasEmpty = results.empty();
+            results.push_back(result);
+        }
+        if (wasEmpty) PostMessageA(window, readyMessage, generation, 0);
+    }
+};
+
+bool DetailFiller::Start(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation, std::vector<FillJob> jobs,
+                         FillFunction fill) noexcept {
+    Stop();
+    try {
+        auto shared = std::make_shared<Shared>();
+        shared->window = window;
+        shared->readyMessage = readyMessage;
+        shared->doneMessage = doneMessage;
+        shared->generation = generation;
+        shared->finished = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!shared->finished) return false;
+        for (auto& job : jobs) shared->jobs.push_back(std::move(job));
+        if (!fill) fill = [](const FillJob& job) { return InstanceIconOf(job.path, job.absoluteId); };
+        thread_ = std::thread(&DetailFiller::Work, shared, std::move(fill));
+        shared_ = std::move(shared);
+        return true;
+    } catch (...) {
+        return false;  // the jobs free their ids as they go
+    }
+}
+
+bool DetailFiller::Hurry(std::vector<FillJob>& jobs) {
+    if (!shared_) return false;
+    std::lock_guard<std::mutex> lock(shared_->mutex);
+    if (shared_->closed) return false;
+    for (auto it = jobs.rbegin(); it != jobs.rend(); ++it) shared_->urgent.push_front(std::move(*it));
+    jobs.clear();
+    return true;
 }
 
 void DetailFiller::Stop() noexcept {
-    stopping_ = true;
-    if (thread_.joinable()) thread_.join();
-    std::lock_guard<std::mutex> lock(mutex_);
-    results_.clear();
+    if (!thread_.joinable()) return;
+    shared_->stopping = true;
+    if (WaitForSingleObject(shared_->finished, kStopWaitMs) == WAIT_OBJECT_0) {
+        thread_.join();
+    } else {
+        thread_.detach();
+    }
+    shared_.reset();
 }
 
 std::vector<FillResult> DetailFiller::TakeResults() {
-    std::lock_guard<std::mutex> lock(mutex_);
     std::vector<FillResult> taken;
-    taken.swap(results_);
+    if (!shared_) return taken;
+    std::lock_guard<std::mutex> lock(shared_->mutex);
+    taken.swap(shared_->results);
     return taken;
 }
 
-void DetailFiller::Deliver(std::vector<FillResult>& batch, HWND window, UINT readyMessage, WPARAM generation) {
-    if (batch.empty()) return;
-    bool wasEmpty;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        wasEmpty = results_.empty();
-        for (auto& result : batch) results_.push_back(std::move(result));
-    }
-    batch.clear();
-    if (wasEmpty) PostMessageA(window, readyMessage, generation, 0);
-}
-
-void DetailFiller::Work(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation,
-                        std::vector<FillJob> jobs) noexcept {
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+void DetailFiller::Work(std::shared_ptr<Shared> shared, FillFunction fill) noexcept {
+    // Below the window thread, which paints what the user looks at.
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
     // The shell's icon look-up may create COM objects on this thread.
     HRESULT com = CoInitialize(nullptr);
     try {
-        IconReader icons;
-        std::vector<FillResult> batch;
-        batch.reserve(kBatchSize);
-        for (auto& job : jobs) {
-            if (stopping_) break;
-            FillResult result;
-            result.serial = job.serial;
-            if (job.readFile) result.fileRead = ReadFileDetails(job.path, result.details);
-            result.icon = icons.IconOf(job.path, job.isFolder, job.absoluteId);
-            batch.push_back(std::move(result));
-            if (batch.size() == kBatchSize) Deliver(batch, window, readyMessage, generation);
+        std::unordered_set<const void*> done;
+        FillJob job;
+        while (!shared->stopping && shared->Next(job)) {
+            if (!done.insert(job.key).second) continue;  // hurried earlier
+            shared->Deliver(FillResult{job.key, fill(job)});
+            SwitchToThread();
         }
-        Deliver(batch, window, readyMessage, generation);
-    } catch (const std::exception&) {
-        // Out of memory: the items not filled keep their first details.
+    } catch (...) {
+        // Out of memory, or a fill that threw: the items not filled keep their type's icon.
     }
-    FreeJobs(jobs);
     if (SUCCEEDED(com)) CoUninitialize();
-    if (!stopping_) PostMessageA(window, doneMessage, generation, 0);
+    if (!shared->stopping) PostMessageA(shared->window, shared->doneMessage, shared->generation, 0);
+    SetEvent(shared->finished);
 }
 
 }  // namespace panorell

@@ -1,37 +1,38 @@
 #pragma once
-// The background worker that fills the details (size, attributes, time,
-// icon) of the items a listing did not fill at once. Each list has its own;
-// it hands its results back through a queue the list drains on its window
-// thread, and is stopped cooperatively and joined before the list's folder
-// changes or the list goes away.
+// The background worker that reads the icons of their own (programs,
+// shortcuts, icons, customised folders, virtual items) of the items a listing
+// left with their type's icon. Each list has its own. It runs below the
+// window's priority and yields after every item, hands its results back
+// through a queue the list drains on its window thread, and never touches
+// the list: a job names its item by a key the list alone interprets.
 #include <windows.h>
 #include <shlobj.h>
 
-#include <atomic>
-#include <cstdint>
-#include <mutex>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "ItemDetails.h"
-
 namespace panorell {
 
 struct FillJob {
-    uint32_t serial = 0;                // the list's name for the item
+    const void* key = nullptr;          // the list's name for the item
     std::string path;                   // file-system path, or empty
     ITEMIDLIST* absoluteId = nullptr;   // own copy, only for items without a path
-    bool readFile = false;              // size, attributes and time come from the file
-    bool isFolder = false;
+    FillJob() = default;
+    FillJob(FillJob&& other) noexcept;
+    FillJob& operator=(FillJob&& other) noexcept;
+    ~FillJob();
 };
 
 struct FillResult {
-    uint32_t serial = 0;
-    bool fileRead = false;              // `details` holds the file's fields
-    ItemDetails details;
+    const void* key = nullptr;
     int icon = 0;
 };
+
+// What the worker does for one job: the shell's icon of the item, by default.
+using FillFunction = std::function<int(const FillJob&)>;
 
 class DetailFiller {
 public:
@@ -43,22 +44,27 @@ public:
     // Fills `jobs` in order. Posts `readyMessage` to `window` when results
     // wait in the queue and `doneMessage` when all are done; both carry
     // `generation` as wParam so the list can drop notices of an earlier run.
-    bool Start(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation, std::vector<FillJob> jobs) noexcept;
-    // Asks the worker to end, waits for it and drops what it left.
+    bool Start(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation, std::vector<FillJob> jobs,
+               FillFunction fill = {}) noexcept;
+    // Puts `jobs` (taken) before the others, the items coming into view.
+    // False, with `jobs` left as they are, when the worker has already run
+    // out of work: then only a new Start fills them.
+    bool Hurry(std::vector<FillJob>& jobs);
+    // Asks the worker to end and drops what it left. Waits for it a moment
+    // only: a worker inside a slow shell call is left to end by itself, with
+    // nothing of the list's in its hands, so the window never freezes.
     void Stop() noexcept;
     // True from Start until the list has handled the done notice (or Stop).
     bool Running() const noexcept { return thread_.joinable(); }
-    // The results so far, in job order.
+    // The results so far, in the order they were made.
     std::vector<FillResult> TakeResults();
 
 private:
-    void Work(HWND window, UINT readyMessage, UINT doneMessage, WPARAM generation, std::vector<FillJob> jobs) noexcept;
-    void Deliver(std::vector<FillResult>& batch, HWND window, UINT readyMessage, WPARAM generation);
+    struct Shared;
+    static void Work(std::shared_ptr<Shared> shared, FillFunction fill) noexcept;
 
+    std::shared_ptr<Shared> shared_;
     std::thread thread_;
-    std::atomic<bool> stopping_{false};
-    std::mutex mutex_;
-    std::vector<FillResult> results_;
 };
 
 }  // namespace panorell

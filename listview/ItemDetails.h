@@ -3,6 +3,7 @@
 // in the Size(KB), Type and Modified columns.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace panorell {
 
@@ -20,11 +21,12 @@ bool IsValidLocalTime(const LocalTime& t) noexcept;
 // the shell end in the words that matter least).
 inline constexpr size_t kMaxTypeNameLength = 39;
 
+// The Modified text is not kept: it is made from `modified` when the list
+// shows it, so an item of a big folder does not carry it.
 struct ItemDetails {
     std::string displayName;
     double sizeKb = 0;
-    std::string typeName;
-    std::string modifiedText;
+    std::string_view typeName;  // one shared copy per type, held by the list
     LocalTime modified;
     uint32_t fileAttributes = 0;
     bool operator==(const ItemDetails&) const = default;

@@ -1,6 +1,6 @@
-// Moving the list to a folder: listing it with the name filter, the parent
-// fallback when it cannot be read, the first details and the background
-// filler for the rest, the folder watchers and the announcement.
+// Moving the list to a folder: listing it into the item array with the name
+// filter, the parent fallback when it cannot be read, the sort, the folder
+// watchers and the announcement.
 #include <algorithm>
 #include <memory>
 
@@ -13,28 +13,22 @@ namespace panorell {
 
 namespace {
 
-// The shell attributes asked of every item.
-constexpr ULONG kItemAttributeMask = 0x800F0177;
 // Folders, non-folders and hidden items.
 constexpr SHCONTF kEnumerateAll = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
-// Items whose details a listing fills before it returns; the filler does the rest.
-constexpr int kDetailsAtOnce = 15;
+// Arrays at least this long are freed by a thread of their own.
+constexpr int kSweptFrom = 4096;
 
 // True when a file-system folder cannot be read. The shell's enumerator of
-// such a folder may come back empty rather than fail, so the folder is asked
-// directly; an empty folder is readable.
+// such a folder may come back empty rather than fail, so the folder is
+// opened for listing first: opening it reads none of its entries, where a
+// search would read them all.
 bool FolderIsUnreadable(const std::string& path) {
     if (path.empty()) return false;
-    std::string pattern = path;
-    if (pattern.back() != '\\') pattern += '\\';
-    pattern += '*';
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        return false;
-    }
-    return GetLastError() != ERROR_FILE_NOT_FOUND && GetLastError() != ERROR_NO_MORE_FILES;
+    HANDLE folder = CreateFileA(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(folder);
+    return false;
 }
 
 class WaitCursor {
@@ -65,6 +59,7 @@ void ListWindow::StopWorkers() {
     }
     // Notices still queued from these threads now belong to an old listing.
     ++generation_;
+    pendingFlags_ = 0;
 }
 
 bool ListWindow::MoveTo(FolderRecordPtr record) {
@@ -136,7 +131,12 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
     }
 
     Redraw(false);
-    ListView_DeleteAllItems(list_);
+    // The list-view only hears the new count; the items go with DropItems.
+    DropItems();
+    types_.Clear();
+    dropHighlight_ = -1;
+    ++fillGeneration_;
+    ShowItemCount(false);
     current_ = std::move(record);
     if (currentFolder_) currentFolder_->Release();
     currentFolder_ = folder;
@@ -146,12 +146,10 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
 
     bool enumerated = EnumerateInto(folder);
     if (enumerated) {
-        for (int i = 0, n = std::min(ItemCount(), kDetailsAtOnce); i < n; ++i) {
-            FillDetails(*const_cast<ListItem*>(Item(i)));
-        }
-        StartFiller(kDetailsAtOnce);
+        ShowItemCount(false);
+        StartFiller();
         StartWatchers();
-        if (ItemCount() > 0) ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+        if (ListCount() > 0) ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
     } else if (sink_) {
         sink_->OnControlError(1);
     }
@@ -163,94 +161,50 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
     return enumerated;
 }
 
+void ListWindow::DropItems() {
+    // Freeing a big folder's items (two blocks each) takes longer than
+    // listing the next folder: a thread of its own frees them. Items keep
+    // views of the type names, but none is read while an item is freed.
+    if (sweeper_.joinable()) sweeper_.join();
+    if (items_.Count() < kSweptFrom) {
+        items_.Clear();
+        return;
+    }
+    ItemArray left = std::move(items_);
+    items_.Clear();
+    try {
+        sweeper_ = std::thread([](ItemArray old) noexcept { old.Clear(); }, std::move(left));
+    } catch (const std::exception&) {
+        // No thread: `left` frees them here.
+    }
+}
+
+ItemReader ListWindow::MakeReader() {
+    return ItemReader(currentFolder_, current_->absoluteId, currentPath_, nameSpace_, types_);
+}
+
 bool ListWindow::EnumerateInto(IShellFolder* folder) {
     WaitCursor wait;
     if (FolderIsUnreadable(currentPath_)) return false;
     ComRef<IEnumIDList> items;
-    if (folder->EnumObjects(nullptr, kEnumerateAll, items.out()) != S_OK || !items.get()) return false;
-
-    NameReader names(folder, current_->absoluteId);
-    icons_ = IconReader();
-    std::vector<std::unique_ptr<ListItem>> found;
-    ITEMIDLIST* id = nullptr;
-    ULONG fetched = 0;
-    while (items->Next(1, &id, &fetched) == S_OK && id) {
-        IdHolder relative(id);
-        ULONG attributes = kItemAttributeMask;
-        const ITEMIDLIST* ids[] = {relative.get()};
-        if (FAILED(folder->GetAttributesOf(1, ids, &attributes))) attributes = 0;
-        auto item = std::make_unique<ListItem>();
-        item->path = names.PathOf(relative.get(), attributes);
-        FilterItem filtered{(attributes & SFGAO_FOLDER) != 0, !item->path.empty(), item->path, 0};
-        if (!PassesListingFilter(filtered, pattern_)) continue;
-        item->folder = folder;
-        folder->AddRef();
-        item->relativeId = relative.release();
-        item->shellAttributes = attributes;
-        names.ReadNames(item->relativeId, attributes, item->path, item->details);
-        if (nameSpace_ == kMyComputer) item->parsingName = DisplayNameOf(folder, item->relativeId, SHGDN_FORPARSING);
-        found.push_back(std::move(item));
+    HRESULT hr = folder->EnumObjects(nullptr, kEnumerateAll, items.out());
+    if (FAILED(hr)) return false;
+    // S_FALSE (with or without an enumerator) is a folder with no items.
+    if (hr == S_OK && items.get()) {
+        ItemReader reader = MakeReader();
+        ForEachId(items.get(), [&](ITEMIDLIST* id) {
+            std::unique_ptr<ListItem> item = reader.Probe(id);
+            if (!PassesListingFilter(ItemReader::FilterView(*item), pattern_)) return;
+            reader.Complete(*item);
+            items_.Append(std::move(item));
+        });
     }
-
-    // Sorted before insertion: the same order as inserting and then sorting,
-    // without the list-view's own per-comparison round trips.
-    std::stable_sort(found.begin(), found.end(), [this](const auto& a, const auto& b) {
-        return CompareItems(KeyOf(*a), KeyOf(*b), sort_.column, false, nameSpace_ == kMyComputer) < 0;
-    });
     sort_.descending = false;
-    ListView_SetItemCountEx(list_, static_cast<int>(found.size()), LVSICF_NOINVALIDATEALL);
-    for (auto& item : found) InsertItem(ItemCount(), std::move(item));
+    SortItems();
     return true;
 }
 
-bool ListWindow::InsertItem(int position, std::unique_ptr<ListItem> item) {
-    item->serial = nextSerial_++;
-    item->overlay = OverlayOf(item->shellAttributes);
-    LVITEMA entry{};
-    entry.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
-    entry.iItem = position;
-    entry.pszText = LPSTR_TEXTCALLBACKA;
-    entry.iImage = I_IMAGECALLBACK;
-    entry.lParam = reinterpret_cast<LPARAM>(item.get());
-    entry.state = INDEXTOOVERLAYMASK(item->overlay);
-    entry.stateMask = LVIS_OVERLAYMASK;
-    int index = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&entry)));
-    // Sub-items never set are asked for like the item's own text, so the
-    // Size, Type and Modified texts come on demand without a message each.
-    if (index < 0) return false;  // the item and its id are freed with `item`
-    ListItem* inserted = item.release();  // the list owns it now; freed on LVN_DELETEITEM
-    bySerial_[inserted->serial] = inserted;
-    return true;
-}
-
-void ListWindow::FillDetails(ListItem& item) {
-    if (nameSpace_ != kMyComputer && !item.path.empty()) ReadFileDetails(item.path, item.details);
-    if (item.path.empty()) {
-        IdHolder absolute(JoinIds(current_->absoluteId, item.relativeId));
-        item.icon = icons_.IconOf(item.path, item.IsFolder(), absolute.get());
-    } else {
-        item.icon = icons_.IconOf(item.path, item.IsFolder(), nullptr);
-    }
-}
-
-void ListWindow::StartFiller(int from) {
-    std::vector<FillJob> jobs;
-    int count = ItemCount();
-    if (from >= count) return;
-    jobs.reserve(static_cast<size_t>(count - from));
-    for (int i = from; i < count; ++i) {
-        const ListItem* item = Item(i);
-        if (!item) continue;
-        FillJob job;
-        job.serial = item->serial;
-        job.path = item->path;
-        job.readFile = nameSpace_ != kMyComputer && !item->path.empty();
-        job.isFolder = item->IsFolder();
-        if (item->path.empty()) job.absoluteId = JoinIds(current_->absoluteId, item->relativeId);
-        jobs.push_back(std::move(job));
-    }
-    filler_.Start(pane_, kMsgDetailsReady, kMsgFillerDone, generation_, std::move(jobs));
-}
+void ListWindow::SortItems() { items_.Sort(sort_.column, sort_.descending, nameSpace_ == kMyComputer); }
 
 void ListWindow::StartWatchers() {
     if (!currentPath_.empty()) {
@@ -270,27 +224,12 @@ void ListWindow::Announce() {
     if (sink_) sink_->OnFolderShown(nameSpace_ != kNotSpecial, nameSpace_, currentPath_);
 }
 
-SortKey ListWindow::KeyOf(const ListItem& item) const {
-    SortKey key;
-    key.displayName = item.details.displayName;
-    key.parsingName = item.parsingName;
-    key.typeName = item.details.typeName;
-    key.sizeKb = item.details.sizeKb;
-    key.modified = item.details.modified;
-    key.isFolder = item.IsFolder();
-    return key;
-}
-
-int CALLBACK ListWindow::CompareProc(LPARAM a, LPARAM b, LPARAM self) {
-    auto* list = reinterpret_cast<ListWindow*>(self);
-    return CompareItems(list->KeyOf(*reinterpret_cast<ListItem*>(a)), list->KeyOf(*reinterpret_cast<ListItem*>(b)),
-                        list->sort_.column, list->sort_.descending, list->nameSpace_ == kMyComputer);
-}
-
 void ListWindow::SortBy(int column) {
     if (column < 0 || !list_) return;
     sort_.Click(column);
-    ListView_SortItems(list_, CompareProc, reinterpret_cast<LPARAM>(this));
+    Marks before = TakeMarks();
+    MoveMarks(before, items_.Sort(sort_.column, sort_.descending, nameSpace_ == kMyComputer));
+    if (screenUpdate_) InvalidateRect(list_, nullptr, TRUE);
 }
 
 }  // namespace panorell

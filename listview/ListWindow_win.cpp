@@ -5,6 +5,7 @@
 #include "ItemReader_win.h"
 #include "ListMessages_win.h"
 #include "ShellText_win.h"
+#include "TextFold_win.h"
 
 namespace panorell {
 
@@ -13,16 +14,18 @@ namespace {
 constexpr char kPaneClass[] = "PanorellFilePane";
 
 // List-view styles: list view, shared image lists, auto-arrange and label
-// editing; the single-selection bit is added when multi-select is off.
-constexpr DWORD kListStyle = LVS_LIST | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE | LVS_EDITLABELS;
+// editing; the single-selection bit is added when multi-select is off. The
+// items are the window's own (owner data): the list-view keeps their count,
+// selection and focus, and asks for the rest.
+constexpr DWORD kListStyle = LVS_LIST | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE | LVS_EDITLABELS | LVS_OWNERDATA;
 
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 
 bool RegisterPaneClass() {
     WNDCLASSA wc{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kPaneClass, &wc)) return true;
+    if (GetClassInfoA(ListModule(), kPaneClass, &wc)) return true;
     wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = ListModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kPaneClass;
     return RegisterClassA(&wc) != 0;
@@ -30,12 +33,19 @@ bool RegisterPaneClass() {
 
 }  // namespace
 
-ListItem::~ListItem() {
-    if (folder) folder->Release();
-    FreeId(relativeId);
+HINSTANCE ListModule() noexcept {
+    // The module holding this very function: the control library when the
+    // list lives in one, the program when it is linked in.
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&ListModule), &module);
+    return module;
 }
 
-ListWindow::ListWindow(ListSink* sink) : sink_(sink) {}
+ListWindow::ListWindow(ListSink* sink) : sink_(sink) {
+    static const bool folded = (InstallSystemFoldTable(), true);
+    (void)folded;
+}
 
 ListWindow::~ListWindow() { Destroy(); }
 
@@ -52,36 +62,36 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
 
     pane_ = CreateWindowExA(0, kPaneClass, "FolderListView", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect.left,
                             rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFilePaneId)), GetModuleHandleA(nullptr), nullptr);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFilePaneId)), ListModule(), nullptr);
     if (!pane_) return false;
     SetWindowLongPtrA(pane_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaneProc));
 
     DWORD style = WS_CHILD | WS_VISIBLE | kListStyle | (multiSelect ? 0 : LVS_SINGLESEL);
     list_ = CreateWindowExA(0, WC_LISTVIEWA, "", style, 0, 0, rect.right - rect.left, rect.bottom - rect.top, pane_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), GetModuleHandleA(nullptr), nullptr);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), ListModule(), nullptr);
     if (!list_) {
         Destroy();
         return false;
     }
     ListView_SetImageList(list_, small, LVSIL_SMALL);
     ListView_SetImageList(list_, large, LVSIL_NORMAL);
+    // The overlay, cut and drop marks come from the items, like their texts.
+    ListView_SetCallbackMask(list_, LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED);
     RebuildColumns();
     return true;
 }
 
 void ListWindow::Destroy() {
     StopWorkers();
-    if (list_) {
-        // Deleting the items frees their records through LVN_DELETEITEM.
-        ListView_DeleteAllItems(list_);
-    }
     if (pane_) {
         SetWindowLongPtrA(pane_, GWLP_USERDATA, 0);
         DestroyWindow(pane_);
     }
     pane_ = list_ = nullptr;
-    bySerial_.clear();
+    DropItems();
+    if (sweeper_.joinable()) sweeper_.join();
+    types_.Clear();
     current_.reset();
     if (currentFolder_) currentFolder_->Release();
     currentFolder_ = nullptr;
@@ -104,6 +114,12 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kMsgFolderChanged:
         OnFolderChanged(wParam, lParam);
+        return 0;
+    case kMsgRunUpdate:
+        OnRunUpdate();
+        return 0;
+    case kMsgFillIcons:
+        FillWantedIcons();
         return 0;
     case kMsgDetailsReady:
         OnDetailsReady(wParam);
@@ -138,8 +154,12 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
     case LVN_GETDISPINFOA:
         OnGetDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
         return 0;
-    case LVN_DELETEITEM:
-        OnDeleteItem(reinterpret_cast<NMLISTVIEW*>(header));
+    case LVN_ODFINDITEMA:
+        return OnFindItem(*reinterpret_cast<NMLVFINDITEMA*>(header));
+    case LVN_ODFINDITEMW:
+        return OnFindItemWide(*reinterpret_cast<NMLVFINDITEMW*>(header));
+    case LVN_ODCACHEHINT:
+        OnCacheHint(*reinterpret_cast<NMLVCACHEHINT*>(header));
         return 0;
     case LVN_KEYDOWN:
         OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
@@ -150,23 +170,6 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
     default:
         return 0;
     }
-}
-
-void ListWindow::OnGetDisplayInfo(NMLVDISPINFOA* info) {
-    auto* item = reinterpret_cast<ListItem*>(info->item.lParam);
-    if (!item) return;
-    if (info->item.mask & LVIF_TEXT && info->item.pszText && info->item.cchTextMax > 0) {
-        std::string text = ColumnText(*item, KindOfColumn(info->item.iSubItem));
-        lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
-    }
-    if (info->item.mask & LVIF_IMAGE) info->item.iImage = item->icon;
-}
-
-void ListWindow::OnDeleteItem(NMLISTVIEW* info) {
-    auto* item = reinterpret_cast<ListItem*>(info->lParam);
-    if (!item) return;
-    bySerial_.erase(item->serial);
-    delete item;
 }
 
 void ListWindow::OnKeyDown(WPARAM key) {
@@ -189,9 +192,9 @@ std::string ListWindow::ColumnText(const ListItem& item, int column) const {
         if (item.textsOnDemand) return OnDemandSizeText(d.sizeKb, (d.fileAttributes & kAttrDirectory) != 0);
         return FilledSizeText(d.sizeKb);
     case kTypeColumn:
-        return d.typeName;
+        return std::string(d.typeName);
     case kModifiedColumn:
-        return d.modifiedText;
+        return ModifiedTextOf(d.modified);
     default:
         return {};
     }
@@ -219,63 +222,6 @@ void ListWindow::SetMultiSelect(bool on) {
     if (!list_) return;
     LONG_PTR style = GetWindowLongPtrA(list_, GWL_STYLE);
     SetWindowLongPtrA(list_, GWL_STYLE, on ? (style & ~LVS_SINGLESEL) : (style | LVS_SINGLESEL));
-}
-
-int ListWindow::ItemCount() const { return list_ ? ListView_GetItemCount(list_) : 0; }
-
-const ListItem* ListWindow::Item(int index) const {
-    if (!list_ || index < 0 || index >= ItemCount()) return nullptr;
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    return reinterpret_cast<const ListItem*>(item.lParam);
-}
-
-std::string ListWindow::ItemText(int index) const {
-    const ListItem* item = Item(index);
-    if (!item) return {};
-    return item->path.empty() ? item->details.displayName : item->path;
-}
-
-bool ListWindow::IsSelected(int index) const {
-    if (!Item(index)) return false;
-    return (ListView_GetItemState(list_, index, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-}
-
-void ListWindow::Select(int index, bool on) {
-    if (!Item(index)) return;
-    ListView_SetItemState(list_, index, on ? LVIS_SELECTED : 0, LVIS_SELECTED);
-}
-
-std::string ListWindow::CurrentPath() const { return currentPath_; }
-
-void ListWindow::OnDetailsReady(WPARAM generation) {
-    if (generation != generation_) return;
-    ApplyFillResults(filler_.TakeResults());
-}
-
-void ListWindow::OnFillerDone(WPARAM generation) {
-    if (generation != generation_) return;
-    ApplyFillResults(filler_.TakeResults());
-    filler_.Stop();
-}
-
-void ListWindow::ApplyFillResults(std::vector<FillResult> results) {
-    if (results.empty()) return;
-    for (auto& result : results) {
-        auto found = bySerial_.find(result.serial);
-        if (found == bySerial_.end()) continue;  // deleted by an update meanwhile
-        ListItem& item = *found->second;
-        if (result.fileRead) {
-            item.details.sizeKb = result.details.sizeKb;
-            item.details.fileAttributes = result.details.fileAttributes;
-            item.details.modified = result.details.modified;
-            item.details.modifiedText = std::move(result.details.modifiedText);
-        }
-        item.icon = result.icon;
-    }
-    if (screenUpdate_) InvalidateRect(list_, nullptr, FALSE);
 }
 
 }  // namespace panorell

@@ -1,8 +1,10 @@
 #pragma once
-// The list window: a standard list-view inside the file pane, showing one
+// The list window: an owner-data list-view inside the file pane, showing one
 // folder of the shell namespace with its filters, columns, details, sort
-// order and change watching. The control object wraps exactly this class;
-// the test host and the tests drive it directly.
+// order and change watching. The items live in one array owned here; the
+// list-view holds only their count, selection and focus, and asks for
+// texts, icons and states when it paints. The control object wraps exactly
+// this class; the test host and the tests drive it directly.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -10,13 +12,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <thread>
 #include <vector>
 
 #include "DetailFiller_win.h"
 #include "FolderRecord_win.h"
 #include "FolderWatcher_win.h"
-#include "ItemDetails.h"
+#include "ItemArray.h"
 #include "ItemFilter.h"
 #include "ItemReader_win.h"
 #include "SortRules.h"
@@ -44,21 +46,9 @@ public:
 enum ListView : int { kViewIcon = 0, kViewSmallIcon = 1, kViewList = 2, kViewReport = 3 };
 enum ExtraColumn : int { kSizeColumn = 1, kTypeColumn = 2, kModifiedColumn = 3 };
 
-// One listed item; its address is the list item's parameter.
-struct ListItem {
-    IShellFolder* folder = nullptr;     // one reference
-    ITEMIDLIST* relativeId = nullptr;   // own copy
-    ULONG shellAttributes = 0;
-    ItemDetails details;
-    std::string path;                   // file-system path, or empty
-    std::string parsingName;            // kept only in My Computer, for its drive order
-    int icon = 0;
-    int overlay = 0;
-    bool textsOnDemand = false;         // Size text by the on-demand rule
-    uint32_t serial = 0;
-    ~ListItem();
-    bool IsFolder() const { return (shellAttributes & SFGAO_FOLDER) != 0; }
-};
+// The module the list's code lives in (the control library once it is one):
+// its window classes are registered under it.
+HINSTANCE ListModule() noexcept;
 
 class ListWindow {
 public:
@@ -88,7 +78,7 @@ public:
 
     // What is shown.
     const FolderRecord* Current() const { return current_.get(); }
-    std::string CurrentPath() const;
+    std::string CurrentPath() const { return currentPath_; }
     int CurrentNameSpace() const { return nameSpace_; }
     const std::string& Pattern() const { return pattern_; }
     uint32_t AttributeFilter() const { return attributeFilter_; }
@@ -106,12 +96,30 @@ public:
     void SetMultiSelect(bool on);
     void SetTreeWindow(HWND tree) { treeWindow_ = tree; }
 
-    // Items, in list order.
-    int ItemCount() const;
-    std::string ItemText(int index) const;  // full path, else display name
-    bool IsSelected(int index) const;
-    void Select(int index, bool on);
-    const ListItem* Item(int index) const;
+    // The items, in list order: what the control object and the shell
+    // operations use. Indexes out of range read as nothing and change nothing.
+    int ListCount() const { return items_.Count(); }
+    std::string List(int index) const;  // full path, else display name
+    bool Selected(int index) const;
+    void SetSelected(int index, bool on);
+    std::vector<int> SelectionInOrder() const;
+    int FocusedIndex() const;
+    // The item's id relative to Folder(), the folder shown; null out of range.
+    const ITEMIDLIST* ItemId(int index) const;
+    IShellFolder* Folder() const { return currentFolder_; }
+    void RedrawItem(int index);
+    // Marks drawn from the item array: cut items dimmed, one drop target.
+    void SetCut(int index, bool on);
+    void SetDropHighlight(int index);  // -1: none
+    int DropHighlight() const { return dropHighlight_; }
+
+    // The same reads under the names the tests and the test host use.
+    int ItemCount() const { return ListCount(); }
+    std::string ItemText(int index) const { return List(index); }
+    bool IsSelected(int index) const { return Selected(index); }
+    void Select(int index, bool on) { SetSelected(index, on); }
+    const ListItem* Item(int index) const { return items_.Contains(index) ? &items_.At(index) : nullptr; }
+
     // The text the list shows in `column` (0 Name .. 3 Modified) of an item.
     std::string ColumnText(const ListItem& item, int column) const;
     // The column index each extra column has now, or -1 when not shown.
@@ -130,14 +138,21 @@ private:
     static LRESULT CALLBACK PaneProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnPaneMessage(UINT, WPARAM, LPARAM);
     LRESULT OnNotify(NMHDR* header);
-    void OnGetDisplayInfo(NMLVDISPINFOA* info);
-    void OnDeleteItem(NMLISTVIEW* info);
     void OnKeyDown(WPARAM key);
-    void OnFolderChanged(WPARAM flags, LPARAM generation);
-    void OnDetailsReady(WPARAM generation);
-    void OnFillerDone(WPARAM generation);
-    void ApplyFillResults(std::vector<FillResult> results);
     void Redraw(bool on);
+
+    // The owner-data side of the list-view (ListItems_win.cpp).
+    void OnGetDisplayInfo(NMLVDISPINFOA* info);
+    int OnFindItem(const NMLVFINDITEMA& find) const;
+    int OnFindItemWide(const NMLVFINDITEMW& find) const;
+    void OnCacheHint(const NMLVCACHEHINT& hint);
+    Marks TakeMarks() const;
+    // Replaces the marks `before` (as the list-view holds them) by `after`.
+    void PutMarks(const Marks& before, const Marks& after);
+    // Tells the list-view the item count, keeping the marks in place.
+    void ShowItemCount(bool keepScroll);
+    // After a reordering: the marks follow their items.
+    void MoveMarks(const Marks& before, const std::vector<int>& newIndexOf);
 
     // Listing (ListListing_win.cpp).
     bool ListFolder(FolderRecordPtr record, bool& bindFailed);
@@ -145,16 +160,25 @@ private:
     bool EnumerateInto(IShellFolder* folder);
     void StartWatchers();
     void Announce();
-    bool InsertItem(int position, std::unique_ptr<ListItem> item);
-    SortKey KeyOf(const ListItem& item) const;
-    void FillDetails(ListItem& item);
-    void StartFiller(int from);
-    static int CALLBACK CompareProc(LPARAM, LPARAM, LPARAM);
+    void SortItems();
+    ItemReader MakeReader();
+    void DropItems();
+
+    // Icons of their own, by the detail filler (ListIcons_win.cpp).
+    void StartFiller();
+    void WantIcon(int index);
+    void FillWantedIcons();
+    FillJob JobFor(const ListItem& item) const;
+    void OnDetailsReady(WPARAM generation);
+    void OnFillerDone(WPARAM generation);
+    void ApplyFillResults(std::vector<FillResult> results);
 
     // Updates (ListUpdate_win.cpp).
     struct Collected;
-    std::vector<Collected> CollectPassing(int flags, NameReader& names, bool& failed);
-    void RefreshDetails();
+    void OnFolderChanged(WPARAM flags, LPARAM generation);
+    void OnRunUpdate();
+    std::vector<Collected> Collect(int flags, bool& failed);
+    void Bring(int flags, bool refreshing);
 
     // Columns (ListColumns_win.cpp).
     void RememberColumnWidths();
@@ -180,10 +204,17 @@ private:
     SortState sort_;
     FolderWatcher folderWatcher_, fileWatcher_;
     DetailFiller filler_;
-    WPARAM generation_ = 0;            // which listing the threads' notices belong to
-    uint32_t nextSerial_ = 1;
-    std::unordered_map<uint32_t, ListItem*> bySerial_;
-    IconReader icons_;                 // for the items filled on the window thread
+    WPARAM generation_ = 0;       // which listing the threads' notices belong to
+    WPARAM fillGeneration_ = 0;   // which item array the filler's results point into
+    int pendingFlags_ = 0;        // change notices not yet applied
+    bool updatePosted_ = false;   // one update message is on its way
+    int dropHighlight_ = -1;
+    std::vector<bool> gone_;      // the items the update being made removes
+    std::vector<int> wantedIcons_;  // items shown with their type's icon, for the filler
+    bool fillPosted_ = false;     // the message that sends them is on its way
+    ItemArray items_;
+    TypeCache types_;             // per-type names and icons of the folder shown
+    std::thread sweeper_;         // frees the items of a big folder left
 };
 
 }  // namespace panorell

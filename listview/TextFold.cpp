@@ -2,29 +2,77 @@
 
 namespace panorell {
 
-char FoldByte(char c) noexcept {
-    auto u = static_cast<unsigned char>(c);
-    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 0x20);
-    // Accented capitals of Windows-1252 (the multiplication sign is no letter).
-    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 0x20);
-    switch (u) {
-    case 0x8A: return static_cast<char>(0x9A);  // S caron
-    case 0x8C: return static_cast<char>(0x9C);  // OE
-    case 0x8E: return static_cast<char>(0x9E);  // Z caron
-    case 0x9F: return static_cast<char>(0xFF);  // Y diaeresis
-    default: return c;
+namespace {
+
+FoldTable gTable = WesternFoldTable();
+
+// The folded byte at `i` of `text`; `i` steps over a whole double-byte
+// character, whose second byte is returned unfolded on the next call.
+struct Folder {
+    std::string_view text;
+    size_t i = 0;
+    bool trail = false;
+    bool Done() const { return i >= text.size(); }
+    unsigned char Next() {
+        auto c = static_cast<unsigned char>(text[i++]);
+        if (trail) {
+            trail = false;
+            return c;
+        }
+        if (gTable.lead[c] && i < text.size()) {
+            trail = true;
+            return c;
+        }
+        return gTable.lower[c];
     }
+};
+
+}  // namespace
+
+FoldTable AsciiFoldTable() noexcept {
+    FoldTable table;
+    for (int c = 0; c < 256; ++c) {
+        table.lower[static_cast<size_t>(c)] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+    }
+    return table;
 }
 
-int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(FoldByte(a[i]));
-        auto y = static_cast<unsigned char>(FoldByte(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+FoldTable WesternFoldTable() noexcept {
+    FoldTable table = AsciiFoldTable();
+    // Accented capitals (the multiplication sign is no letter), then the four
+    // capitals of the 0x80 row.
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c != 0xD7) table.lower[static_cast<size_t>(c)] = static_cast<unsigned char>(c + 0x20);
     }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    table.lower[0x8A] = 0x9A;  // S caron
+    table.lower[0x8C] = 0x9C;  // OE
+    table.lower[0x8E] = 0x9E;  // Z caron
+    table.lower[0x9F] = 0xFF;  // Y diaeresis
+    return table;
+}
+
+void InstallFoldTable(const FoldTable& table) noexcept { gTable = table; }
+
+const FoldTable& CurrentFoldTable() noexcept { return gTable; }
+
+char FoldByte(char c) noexcept { return static_cast<char>(gTable.lower[static_cast<unsigned char>(c)]); }
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept {
+    Folder x{a}, y{b};
+    while (!x.Done() && !y.Done()) {
+        unsigned char p = x.Next(), q = y.Next();
+        if (p != q) return p < q ? -1 : 1;
+    }
+    if (x.Done() && y.Done()) return 0;
+    return x.Done() ? -1 : 1;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) noexcept {
+    Folder x{text}, y{prefix};
+    while (!y.Done()) {
+        if (x.Done() || x.Next() != y.Next()) return false;
+    }
+    return true;
 }
 
 }  // namespace panorell
