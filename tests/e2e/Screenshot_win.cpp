@@ -28,6 +28,18 @@ bool WaitForIdle(HWND window) {
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
 }
 
+// A capture's pixels as a bottom-up 24-bit bitmap.
+BITMAPINFOHEADER Header(const Capture& c) {
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = c.width;
+    info.biHeight = c.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    return info;
+}
+
 bool IsOwnWindow(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
@@ -48,13 +60,7 @@ Capture CaptureWindow(HWND window) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, c.width, c.height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = c.width;
-    info.biHeight = c.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = Header(c);
     c.stride = ((c.width * 3) + 3) & ~3;
     c.pixels.resize(static_cast<size_t>(c.stride) * c.height);
     GetDIBits(memory, bitmap, 0, c.height, c.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
@@ -90,13 +96,7 @@ bool IsOneFlatColour(const Capture& c, const RECT& part) {
 }
 
 bool WriteBmp(const Capture& c, const std::string& name) {
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = c.width;
-    info.biHeight = c.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = Header(c);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
