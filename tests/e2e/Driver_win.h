@@ -11,6 +11,13 @@
 
 namespace corvella::testing {
 
+// The launcher's controls by child-window id: tab i, launch button s, and
+// the bottom bar's Options button and move switch.
+inline constexpr int kTab = 1000;
+inline constexpr int kButton = 2000;
+inline constexpr int kOptionsButton = 3005;
+inline constexpr int kMoveSwitch = 3007;
+
 class LauncherProcess {
 public:
     // Copies corvella.exe and the data files of dist/ into `folder` (unless

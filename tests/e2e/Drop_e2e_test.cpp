@@ -21,10 +21,10 @@ namespace {
 using testing::OleDrag;
 using testing::WaitUntil;
 
-constexpr int kTab = 1000;
-constexpr int kButton = 2000;
-constexpr int kOptionsButton = 3005;
-constexpr int kMoveSwitch = 3007;
+using testing::kButton;
+using testing::kMoveSwitch;
+using testing::kOptionsButton;
+using testing::kTab;
 // Where each drag starts: away from the launcher's window.
 constexpr POINT kDragStart{1100, 900};
 constexpr char kSep = '\xFF';

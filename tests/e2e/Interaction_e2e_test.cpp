@@ -22,10 +22,10 @@ using testing::MakeShortcut;
 using testing::TempFolder;
 using testing::WaitUntil;
 
-constexpr int kTab = 1000;
-constexpr int kButton = 2000;
-constexpr int kOptionsButton = 3005;
-constexpr int kMoveSwitch = 3007;
+using testing::kButton;
+using testing::kMoveSwitch;
+using testing::kOptionsButton;
+using testing::kTab;
 
 std::string Record(const std::string& target, int section, const std::string& text) {
     return target + "\xFF" + std::to_string(section) + "\xFF\xFF" + text + "\xFF";
