@@ -11,8 +11,16 @@ root=${CORVELLA_BUILD_ROOT:-build}
 dist=$PWD/dist
 [ "$root" = build ] || dist=$(realpath -m "$root")/dist
 
+# With ccache installed (optional), compiles are shared between checkouts of
+# this repository: paths are made relative to the checkout before hashing.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_SANITIZE=ON -DCORVELLA_WERROR=ON \
-  -DCORVELLA_DIST="$dist" >/dev/null
+  -DCORVELLA_DIST="$dist" "${launcher[@]}" >/dev/null
 cmake --build "$root/native" -j"$jobs" -- --no-print-directory >/dev/null
 
 source tools/windows-target.sh
@@ -23,7 +31,7 @@ windows_tree() {  # windows_tree DIR TOOLCHAIN DIST [TARGET...]
   # starts afresh, its Wine prefix with it.
   if [ -f "$dir/CMakeCache.txt" ] && ! grep -q "$toolchain" "$dir/CMakeCache.txt"; then rm -rf "$dir"; fi
   cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCORVELLA_WERROR=ON \
-    -DCORVELLA_DIST="$out" >/dev/null
+    -DCORVELLA_DIST="$out" "${launcher[@]}" >/dev/null
   cmake --build "$dir" -j"$jobs" ${1:+--target "$@"} -- --no-print-directory >/dev/null
 }
 
