@@ -14,6 +14,8 @@ struct HotKeyDeps {
     HotKeyReceiverPort& receiver;
     // Rolls the window back when it is shaded.
     std::function<void()> toggleShade;
+    // Hides the shade bar once the window is back.
+    std::function<void()> hideShadeBar;
 };
 
 // The global hot key was pressed: the window comes to the front (or back from

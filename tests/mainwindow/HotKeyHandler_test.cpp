@@ -16,7 +16,8 @@ struct HotKeyHarness {
     testing::FakeHotKey receiver{log};
     Settings settings;
     HotKeyDeps Deps() {
-        return {window, events, receiver, [this] { log.push_back("toggle shade"); }};
+        return {window, events, receiver, [this] { log.push_back("toggle shade"); },
+                [this] { log.push_back("hide bar"); }};
     }
 };
 
@@ -35,11 +36,18 @@ TEST(OnHotKey, UnshadesAShadedWindowAndIgnoresTheKeyWhileAShadeRuns) {
     HotKeyHarness h;
     h.settings.WindowShade = 1;
     OnHotKey(h.settings, false, h.Deps());
-    EXPECT_EQ(h.log, (CallLog{"hotkey enabled 0", "toggle shade", "hotkey enabled 1"}));
+    EXPECT_EQ(h.log, (CallLog{"hotkey enabled 0", "toggle shade", "hide bar", "hotkey enabled 1"}));
 
     h.log.clear();
     OnHotKey(h.settings, true, h.Deps());
     EXPECT_TRUE(h.log.empty());
+}
+
+TEST(OnHotKey, BringsBackAWindowMinimisedByHand) {
+    HotKeyHarness h;
+    h.window.minimised = true;
+    OnHotKey(h.settings, false, h.Deps());
+    EXPECT_EQ(h.log, (CallLog{"hotkey enabled 0", "toggle shade", "hide bar", "hotkey enabled 1"}));
 }
 
 }  // namespace
