@@ -32,6 +32,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     CreateDrops();
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
+    CreateAuxiliaryWindows(instance);
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
@@ -43,6 +44,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     window_.onClick = [this] { handlers_->OnWindowClick(); };
     window_.onTimer = [this](UINT_PTR timer) {
         if (timer == MainWindowControls::kTimer2) handlers_->OnHoverTimerTick();
+        if (timer == MainWindowControls::kTimer1) OnTitleClockTick();
     };
     return true;
 }
@@ -67,15 +69,15 @@ SettingsDeps LauncherApp::SettingsDepsNow() {
 StartupDeps LauncherApp::Deps() { return {SettingsDepsNow(), platform_, *this, dialogs_, files_}; }
 
 void LauncherApp::OnHotKeyPressed() {
-    OnHotKey(settings_, model_->busy(), HotKeyDeps{window_, events_, *hotKey_, {}});
+    OnHotKey(settings_, model_->busy(),
+             HotKeyDeps{window_, events_, *hotKey_, [this] { ToggleShade(); }, [this] { strip_.Hide(); }});
 }
 
 void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
 void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model_->CurrentSection()); }
 void LauncherApp::ArrangeWindow() {
-    const bool largeFonts = false;  // the large-font screen test arrives with the auxiliary windows
     corvella::ArrangeWindow(layout_, LayoutDeps{settings_, sections_, buttons_, window_, controls_, screen_,
-                                                events_, largeFonts, interaction_.gMoveMode});
+                                                events_, largeFonts_, interaction_.gMoveMode});
 }
 
 LayoutCommandDeps LauncherApp::LayoutCommands() {
@@ -85,9 +87,7 @@ LayoutCommandDeps LauncherApp::LayoutCommands() {
             [this] { model_->LoadButtons(); },
             [this] { ArrangeWindow(); },
             [this] { FocusCurrentTab(); },
-            // Until the notification-area icon exists a minimised window
-            // stays on the task bar: hidden, it could not be brought back.
-            [] {}};
+            [this] { HideToTray(); }};
 }
 
 // The window changed size (once the start procedure has loaded the tables).

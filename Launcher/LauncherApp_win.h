@@ -6,6 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/EdgeStripWindow_win.h"
+#include "dialogs/SplashWindow_win.h"
+#include "dialogs/TrayIcon.h"
+#include "dialogs/TrayWindow_win.h"
 #include "external/HotKeyReceiver_win.h"
 #include "launch/DropHandlers.h"
 #include "launch/FolderListFallback.h"
@@ -19,8 +23,10 @@
 #include "mainwindow/MainWindowControls_win.h"
 #include "mainwindow/MainWindowEvents_win.h"
 #include "mainwindow/MainWindow_win.h"
+#include "mainwindow/WindowShade.h"
 #include "model/IconStore_win.h"
 #include "model/Model.h"
+#include "platform/Clock_win.h"
 #include "platform/Desktop_win.h"
 #include "platform/Dialogs_win.h"
 #include "platform/FileStreams_win.h"
@@ -39,6 +45,10 @@ public:
 
     // Runs the launcher; the process's exit code.
     int Run(HINSTANCE instance);
+
+    // The main window's shade request for other windows: as a click on its
+    // background.
+    void RequestShade();
 
 private:
     bool CreateMainWindow(HINSTANCE instance);
@@ -66,6 +76,24 @@ private:
     MenuCommandDeps MenuCommands();
     void Launch(int record);
     LaunchDeps LaunchDepsNow();
+
+    // The shade, title clock, tray icon, edge strip and welcome window
+    // (LauncherShade_win.cpp).
+    void CreateAuxiliaryWindows(HINSTANCE instance);
+    ShadeDeps ShadeDepsNow(WindowStatePort& windowState);
+    void ToggleShade() override;
+    void LoadTray() override;
+    void LoadSplash() override;
+    void UnloadSplash() override;
+    void UnloadAuxiliaryWindows() override;
+    void KeepWindowOnScreen() override;
+    void LoadTrayWindow(bool load);
+    void HideToTray();
+    void OnTrayIconMessage(int mouseMessage);
+    void OnStripClicked();
+    void OnTitleClockTick();
+    void ShowAbout();
+    void SetHotKeyEnabled(bool enabled);
 
     // Files dropped from the shell (LauncherDrops_win.cpp).
     void CreateDrops();
@@ -99,6 +127,14 @@ private:
     WinFileSystem files_;
     WinFileStreams fileStreams_;
     std::string programFolder_;
+    HINSTANCE instance_ = nullptr;
+    bool largeFonts_ = false;
+    EdgeStripWindow strip_{screen_};
+    std::unique_ptr<TrayWindow> tray_;
+    TrayClickHandler trayClicks_;
+    std::unique_ptr<SplashWindow> splash_;
+    WinClock clock_;
+    int16_t gTitlePhase_ = 0;
 };
 
 }  // namespace corvella

@@ -9,8 +9,7 @@ void LauncherApp::CreateInteraction() {
     InteractionDeps deps{settings_, sections_, buttons_, *model_, controls_, dialogs_, cues_, events_,
                          [this](int record) { Launch(record); },
                          [this](ContextMenuName menu) { ShowContextMenu(menu); },
-                         // The window shade arrives with the title clock and hot key.
-                         [] {},
+                         [this] { ToggleShade(); },
                          [this] { OnResize(); },
                          [this] { ArrangeWindow(); },
                          [this] { FocusCurrentTab(); }};
@@ -23,10 +22,11 @@ void LauncherApp::ShowContextMenu(ContextMenuName menu) {
     if (chosen) RunMenuCommand(*chosen, interaction_.gMenuIndex, MenuCommands());
 }
 
-// The options, looks, button sizes, system and about commands reach parts of
-// the launcher that are not built yet; until then they do nothing.
+// The options, looks, button sizes and system commands reach parts of the
+// launcher that are not built yet; until then they do nothing.
 MenuCommandDeps LauncherApp::MenuCommands() {
-    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {}, {}, {}, {}, {}, {}, {},
+    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {}, {}, {}, {}, {}, {},
+            [this] { ShowAbout(); },
             [this] { OnExitCommand(settings_, Deps()); }};
 }
 

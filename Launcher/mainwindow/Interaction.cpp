@@ -124,8 +124,12 @@ void MainWindowInteraction::OnOptionsButtonClick() {
     ShowMenu(ContextMenuName::OptionsMenu);
 }
 
+// A click on the background shades the window, with the cue first when it is
+// about to go (the shade itself plays it once more).
 void MainWindowInteraction::OnWindowClick() {
-    if (!Ignored() && d_.toggleShade) d_.toggleShade();
+    if (Ignored() || !d_.toggleShade) return;
+    if (d_.settings.WindowShade == 0) d_.cues.Play(Cue::Shade);
+    d_.toggleShade();
 }
 
 void MainWindowInteraction::OnMoveSwitchClick() {

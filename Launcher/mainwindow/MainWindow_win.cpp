@@ -80,6 +80,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (onTimer) onTimer(wParam);
             return 0;
+        case WM_DISPLAYCHANGE:
+            if (onDisplayChange) onDisplayChange();
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -200,6 +203,30 @@ std::string MainWindow::Title() const {
 
 void MainWindow::SetTitle(const std::string& title) {
     if (hwnd_) SetWindowTextA(hwnd_, title.c_str());
+}
+
+bool MainWindow::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void MainWindow::RestoreNormal() {
+    if (hwnd_ && (IsIconic(hwnd_) || IsZoomed(hwnd_))) ShowWindow(hwnd_, SW_RESTORE);
+}
+
+void MainWindow::Show() {
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+}
+
+void MainWindow::MakeVisible() {
+    if (hwnd_) ShowWindow(hwnd_, SW_SHOW);
+}
+
+void MainWindow::Minimise() {
+    if (hwnd_) ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+void MainWindow::Hide() {
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
 }  // namespace corvella

@@ -7,10 +7,11 @@
 
 #include "../platform/MainWindowPort.h"
 #include "../platform/Screen.h"
+#include "../platform/WindowStatePort.h"
 
 namespace corvella {
 
-class MainWindow final : public MainWindowPort {
+class MainWindow final : public MainWindowPort, public WindowStatePort {
 public:
     explicit MainWindow(const Screen& screen) : screen_(screen) {}
     ~MainWindow() override;
@@ -39,6 +40,13 @@ public:
     std::string Title() const override;
     void SetTitle(const std::string& title) override;
 
+    bool IsVisible() const override;
+    void RestoreNormal() override;
+    void Show() override;
+    void MakeVisible() override;
+    void Minimise() override;
+    void Hide() override;
+
     // Called after the window's size changed (not while it is being created).
     std::function<void()> onResize;
     // The page scroll bar was moved (its scroll code and thumb position).
@@ -47,6 +55,8 @@ public:
     std::function<void()> onClick;
     // A timer of the window ticked.
     std::function<void(UINT_PTR timer)> onTimer;
+    // The monitors or their resolution changed.
+    std::function<void()> onDisplayChange;
     // The brush for a plain child control's background, or nullptr.
     std::function<HBRUSH(HWND control)> onControlColour;
 

@@ -85,8 +85,16 @@ public:
     void OnDeleteCommand(int index);
     void OnDeleteAllCommand();
 
-    // Set while the icon dialog is open: button and tab events are ignored.
+    // gBusy, set while the icon dialog is open or a shade runs: button and
+    // tab events are ignored.
     bool busy() const { return busy_; }
+    void SetBusy(bool busy) { busy_ = busy; }
+
+    // The welcome window, shown while the settings load at start-up.
+    std::function<void()> onShowSplash;
+    void ShowSplash() override {
+        if (onShowSplash) onShowSplash();
+    }
 
 private:
     bool RefusedWhileLocked(const char* message);

@@ -54,6 +54,7 @@ bool RunStartProcedure(StartupState& state, Settings& s, const StartupDeps& deps
     deps.settings.events.LetPendingEventsRun();
     deps.settings.events.SleepMs(5);
     LoadSettings(s, deps.settings);
+    deps.links.KeepWindowOnScreen();
     ArrangeOrShadeSilently(s, deps);
     ArmHotKey(s, deps.settings.hotKey);
     deps.links.UnloadSplash();
@@ -67,7 +68,12 @@ bool RunStartProcedure(StartupState& state, Settings& s, const StartupDeps& deps
     deps.links.ShowCurrentSection(true);
     deps.links.RemoveButtonsFromTabOrder();
     deps.links.FocusCurrentTab();
-    RestoreWindowPlacement(deps.settings);
+    // A window shaded at start stays where the shade took it; placing it
+    // again would bring it back on the screen while it counts as shaded.
+    if (s.WindowShade == 0) {
+        RestoreWindowPlacement(deps.settings);
+        deps.links.KeepWindowOnScreen();
+    }
     deps.links.ArrangeWindow();
     return true;
 }

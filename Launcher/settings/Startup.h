@@ -52,6 +52,8 @@ public:
     virtual void SetAllSectionStyles(int16_t /*style*/) {}
     virtual void ArrangeWindow() {}
     virtual void ToggleShade() {}
+    // Moves an unshaded window lying on no monitor back onto the nearest one.
+    virtual void KeepWindowOnScreen() {}
     virtual void LoadTray() {}
     virtual void ShowCurrentSection(bool /*paint*/) {}
     // Takes the 50 launch buttons out of the keyboard's tab order.

@@ -59,6 +59,10 @@ std::string FileBytes(const std::string& path);
 // window never settles or shows one flat colour (nothing painted).
 [[nodiscard]] bool SaveScreenshot(HWND window, const std::string& name);
 
+// Saves what the screen shows in `area` (for windows that lie partly off the
+// screen), once two captures a moment apart are the same.
+[[nodiscard]] bool SaveScreenAreaScreenshot(const RECT& area, const std::string& name);
+
 // Polls `condition` every 20 ms until it holds or the timeout passes.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs) {

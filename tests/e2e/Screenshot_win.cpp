@@ -46,11 +46,9 @@ bool IsOwnWindow(HWND window) {
     return process == GetCurrentProcessId();
 }
 
-// What the window shows on the screen now.
-Capture CaptureWindow(HWND window) {
+// What the screen shows in `r` now.
+Capture CaptureArea(const RECT& r) {
     Capture c;
-    RECT r;
-    if (!GetWindowRect(window, &r)) return c;
     c.width = r.right - r.left;
     c.height = r.bottom - r.top;
     if (c.width <= 0 || c.height <= 0) return c;
@@ -68,6 +66,12 @@ Capture CaptureWindow(HWND window) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return c;
+}
+
+// What the window shows on the screen now.
+Capture CaptureWindow(HWND window) {
+    RECT r;
+    return GetWindowRect(window, &r) ? CaptureArea(r) : Capture{};
 }
 
 // The window's client area within a capture of the whole window (rows
@@ -152,6 +156,19 @@ bool SaveScreenshot(HWND window, const std::string& name) {
         Sleep(kSettleIntervalMs);
     }
     return Refuse(name, "what the window shows never settled");
+}
+
+bool SaveScreenAreaScreenshot(const RECT& area, const std::string& name) {
+    Capture previous;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kSettleTimeoutMs) {
+        Capture now = CaptureArea(area);
+        if (now.pixels.empty()) return Refuse(name, "the area is empty");
+        if (now == previous) return WriteBmp(now, name) || Refuse(name, "the file cannot be written");
+        previous = std::move(now);
+        Sleep(kSettleIntervalMs);
+    }
+    return Refuse(name, "what the screen shows never settled");
 }
 
 }  // namespace corvella::testing

@@ -38,6 +38,7 @@ public:
     void SetAllSectionStyles(int16_t style) override { log_.push_back("section styles " + std::to_string(style)); }
     void ArrangeWindow() override { log_.push_back("arrange"); }
     void ToggleShade() override { log_.push_back("shade"); }
+    void KeepWindowOnScreen() override { log_.push_back("keep on screen"); }
     void LoadTray() override { log_.push_back("load tray"); }
     void ShowCurrentSection(bool paint) override { log_.push_back(std::string("show current section ") + (paint ? "1" : "0")); }
     void RemoveButtonsFromTabOrder() override { log_.push_back("buttons out of tab order"); }

@@ -175,9 +175,15 @@ TEST(Menus, WhileOneIsOpenButtonsTabsTheSwitchAndTheWindowDoNothing) {
     EXPECT_EQ(h.log, (CallLog{"menu 2 (open)"}));
     EXPECT_EQ(h.sections.gCurrentSection, 1);
     EXPECT_FALSE(h.state.gMoveMode);
-    // Closed again, the window's background shades.
+    // Closed again, the window's background shades, its cue first.
+    h.log.clear();
     h.ui.OnWindowClick();
-    EXPECT_EQ(h.log.back(), "shade");
+    EXPECT_EQ(h.log, (CallLog{"sound C:\\Corvella\\shade.wav", "shade"}));
+    // Shaded, a click brings it back without the request's cue.
+    h.settings.WindowShade = 1;
+    h.log.clear();
+    h.ui.OnWindowClick();
+    EXPECT_EQ(h.log, (CallLog{"shade"}));
 }
 
 TEST(MoveMode, TheSwitchIsRefusedWhileLockedAndTogglesDragging) {

@@ -36,10 +36,10 @@ TEST(StartProcedure, RunsItsStepsInOrder) {
         "load splash", "fonts", "drive list", "delete C:\\Temp\\a.tmp", "section styles -1",
         "events", "sleep 5",
         // LoadSettings: its splash, cue and reads are checked by its own tests.
-        "events", "events", "sleep 5", "events", "events", "hotkey sensitivity 5",
+        "events", "events", "sleep 5", "events", "events", "hotkey sensitivity 5", "keep on screen",
         "arrange", "hotkey key 145", "hotkey shift 0", "hotkey control 0", "hotkey sensitivity 5",
         "hotkey enabled 1", "unload splash", "load tray", "events", "show main window",
-        "show current section 1", "buttons out of tab order", "focus current tab", "arrange"};
+        "show current section 1", "buttons out of tab order", "focus current tab", "keep on screen", "arrange"};
     EXPECT_EQ(Steps(h.log), expected);
     EXPECT_EQ(h.state.startupFlag, 1);
     EXPECT_EQ(h.state.titleText, " Corvella");
@@ -63,6 +63,31 @@ TEST(StartProcedure, StartsAWindowSavedShadedShadedAndSilently) {
     ASSERT_TRUE(RunStartProcedure(h.state, h.settings, withProbe));
     EXPECT_TRUE(soundOffWhileShading);
     EXPECT_EQ(h.settings.EnableSound, 1);
+}
+
+TEST(StartProcedure, LeavesAWindowShadedAtStartWhereTheShadeTookIt) {
+    StartupHarness h("[Options]\r\nWindowShade=1\r\nWindowLeft=1500\r\n");
+    struct Shading : testing::RecordingStartupLinks {
+        using RecordingStartupLinks::RecordingStartupLinks;
+        void ToggleShade() override {
+            settings->WindowShade = 1;
+            log->push_back("shade");
+        }
+        Settings* settings;
+        CallLog* log;
+    };
+    Shading links(h.log);
+    links.settings = &h.settings;
+    links.log = &h.log;
+    StartupDeps deps = h.StartDeps();
+    ASSERT_TRUE(RunStartProcedure(h.state, h.settings, {deps.settings, deps.platform, links, deps.dialogs, deps.files}));
+    const auto shade = std::find(h.log.begin(), h.log.end(), "shade");
+    ASSERT_NE(shade, h.log.end());
+    for (auto it = shade; it != h.log.end(); ++it) {
+        EXPECT_NE(it->rfind("left ", 0), 0u) << *it;
+        EXPECT_NE(it->rfind("top ", 0), 0u) << *it;
+    }
+    EXPECT_EQ(h.settings.WindowShade, 1);
 }
 
 TEST(StartProcedure, LeavesTheTrayAloneWhenItIsSwitchedOff) {

@@ -1,0 +1,5 @@
+#pragma once
+/* Identifiers of the pictures built into corvella.exe (read by the resource
+   compiler too, so plain C). */
+#define CORVELLA_TRAY_ICON 101
+#define CORVELLA_SPLASH_PICTURE 102
