@@ -23,10 +23,11 @@ void LauncherApp::ShowContextMenu(ContextMenuName menu) {
     if (chosen) RunMenuCommand(*chosen, interaction_.gMenuIndex, MenuCommands());
 }
 
-// The options, looks, button sizes, system and about commands reach parts of
-// the launcher that are not built yet; until then they do nothing.
+// The options, system and about commands reach parts of the launcher that
+// are not built yet; until then they do nothing.
 MenuCommandDeps LauncherApp::MenuCommands() {
-    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {}, {}, {}, {}, {}, {}, {},
+    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {},
+            [this] { ShowThemeDialog(); }, [this] { ShowButtonSizesDialog(); }, {}, {}, {}, {},
             [this] { OnExitCommand(settings_, Deps()); }};
 }
 
