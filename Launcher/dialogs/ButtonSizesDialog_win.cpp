@@ -85,10 +85,10 @@ void ButtonSizesDialogWindow::CreateSlider(const SizeSlider& slider, int page) {
         case SliderRole::Width:
             Remember(page, Label(RoleLabel(slider.role), kPage.x + 12, kPage.y + 72, 50, 14));
             control = Slider(id, false, slider.minimum, slider.maximum, slider.pageStep, kPage.x + 62, kPage.y + 66,
-                             310, 30);
+                             290, 30);
             break;
         case SliderRole::Height:
-            Remember(page, Label(RoleLabel(slider.role), kPage.x + 370, kPage.y + 66, 50, 14));
+            Remember(page, Label(RoleLabel(slider.role), kPage.x + 366, kPage.y + 66, 50, 14));
             control = Slider(id, true, slider.minimum, slider.maximum, slider.pageStep, kPage.x + 376, kPage.y + 84,
                              30, 210);
             break;
