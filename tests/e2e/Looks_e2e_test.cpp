@@ -26,14 +26,14 @@ constexpr int kSecFSize = 102, kSectionFont = 101, kButtonColour = 300, kThemeCl
 constexpr int kTabStrip = 600, kSlider = 700, kSizesClose = 760;
 
 struct LooksScene {
-    LooksScene() {
+    explicit LooksScene(const std::string& sections = "") {
         probe = folder.File("Probe.exe");
         CopyFileA(CORVELLA_PROBE_EXE, probe.c_str(), FALSE);
         folder.WriteFile("Corvella.ini",
                          "[Options]\r\nWindowLeft=1500\r\nWindowTop=0\r\nWindowWidth=3600\r\nWindowHeight=8000\r\n"
                          "EnableSound=0\r\nSection1Name=Work\r\nSection1Size=1\r\nSection2Name=Games\r\n"
                          "[Buttons]\r\nButton1=" + probe + kSep + "1" + kSep + kSep + "Probe" + kSep + "\r\n" +
-                             "Button2=" + probe + kSep + "1" + kSep + kSep + "Second" + kSep + "\r\n");
+                             "Button2=" + probe + kSep + "1" + kSep + kSep + "Second" + kSep + "\r\n" + sections);
     }
     ~LooksScene() {
         if (!window) return;
@@ -122,6 +122,8 @@ COLORREF ScreenColourAt(POINT point) {
 bool IsGreen(COLORREF c) {
     return GetGValue(c) > GetRValue(c) + 40 && GetGValue(c) > GetBValue(c) + 20;
 }
+
+bool IsRed(COLORREF c) { return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60; }
 
 // A point inside a control's face, beside its bevel and away from its text.
 POINT FacePoint(HWND control) {
@@ -212,6 +214,20 @@ TEST(ThemeDialog, AColourFromTheColourChooserAndATabFontReachTheMainWindow) {
     EXPECT_FALSE(IsGreen(ScreenColourAt(FacePoint(s.Control(kTab + 1)))));
     EXPECT_GT(TextRows(s.Control(kTab)), rowsBefore + 3) << "the tab's caption did not grow";
     EXPECT_TRUE(testing::SaveScreenshot(s.window, "looks-main-after"));
+}
+
+// The bottom bar's three buttons show the current section's colour from the
+// start, the options button among them.
+TEST(Looks, TheBottomBarShowsTheSectionColourFromTheStart) {
+    LooksScene s("[Sections]\r\nColor1=200\r\n");
+    ASSERT_TRUE(s.Start());
+    Settle(s.window);
+    EXPECT_TRUE(testing::SaveScreenshot(s.window, "looks-bottom-bar"));
+    for (int id : {kOptionsButton, 3006, 3007}) {
+        HWND bar = s.Control(id);
+        EXPECT_TRUE(WaitUntil([&] { return IsRed(ScreenColourAt(FacePoint(bar))); }, 5000))
+            << id << " " << std::hex << ScreenColourAt(FacePoint(bar));
+    }
 }
 
 TEST(ButtonSizesDialog, EachPageShowsAndANewHeightResizesTheButtonsAfterClose) {
