@@ -3,6 +3,7 @@
 // the windows, from the start procedure to the end of the message loop.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -94,6 +95,12 @@ private:
     void OnTitleClockTick();
     void ShowAbout();
     void SetHotKeyEnabled(bool enabled);
+
+    // The appearance dialogs and the looks they apply (LauncherDialogs_win.cpp).
+    void ShowThemeDialog();
+    void ShowButtonSizesDialog();
+    void ApplyLooksNow();
+    void WithHotKeyResting(const std::function<void()>& showDialog);
 
     // Files dropped from the shell (LauncherDrops_win.cpp).
     void CreateDrops();

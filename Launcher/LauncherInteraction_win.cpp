@@ -22,10 +22,11 @@ void LauncherApp::ShowContextMenu(ContextMenuName menu) {
     if (chosen) RunMenuCommand(*chosen, interaction_.gMenuIndex, MenuCommands());
 }
 
-// The options, looks, button sizes and system commands reach parts of the
-// launcher that are not built yet; until then they do nothing.
+// The options and system commands reach parts of the launcher that are not
+// built yet; until then they do nothing.
 MenuCommandDeps LauncherApp::MenuCommands() {
-    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {}, {}, {}, {}, {}, {},
+    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {},
+            [this] { ShowThemeDialog(); }, [this] { ShowButtonSizesDialog(); }, {}, {}, {},
             [this] { ShowAbout(); },
             [this] { OnExitCommand(settings_, Deps()); }};
 }

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <map>
+#include <string>
 
 #include "external/ThreeDControl_win.h"
 #include "external/ThreeDLayout.h"
@@ -18,6 +20,37 @@ void Redraw(Control& c) { InvalidateRect(c.window, nullptr, FALSE); }
 void RefreshWindowText(Control& c) {
     const std::string& shown = c.caption.empty() ? c.toolTip : c.caption;
     DefWindowProcA(c.window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// True when the system has a font family of this name. Answers are kept:
+// every control asks again each time its font changes.
+bool FamilyInstalled(const std::string& name) {
+    static std::map<std::string, bool> known;
+    if (auto it = known.find(name); it != known.end()) return it->second;
+    bool found = false;
+    if (!name.empty() && name.size() < LF_FACESIZE) {
+        LOGFONTA wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(wanted.lfFaceName, name.c_str(), LF_FACESIZE);
+        HDC screen = GetDC(nullptr);
+        EnumFontFamiliesExA(screen, &wanted, &NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
+        ReleaseDC(nullptr, screen);
+    }
+    return known[name] = found;
+}
+
+// The face of a font name: the system's default face for a name it lacks,
+// rather than whatever the font mapper finds nearest.
+std::string FaceFor(const std::string& name) {
+    if (FamilyInstalled(name)) return name;
+    LOGFONTA standard{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof standard, &standard);
+    return standard.lfFaceName;
 }
 
 void FreePicture(Control& c) {
@@ -103,7 +136,7 @@ void RebuildFont(Control& c) {
     lf.lfItalic = c.fontSpec.italic ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, c.fontSpec.name.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, FaceFor(c.fontSpec.name).c_str(), LF_FACESIZE);
     HFONT font = CreateFontIndirectA(&lf);
     if (!font) return;
     if (c.font) DeleteObject(c.font);

@@ -42,7 +42,9 @@ bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events*
         tabs_[i] = threed::CreateButton(window, ControlId({ControlName::sectionButton, i}), events);
     for (int s = 0; s < kLaunchButtons; ++s)
         buttons_[s] = threed::CreateButton(window, ControlId({ControlName::buttonObj, s}), events);
-    buttonBG_ = PlainChild(window, instance, "STATIC", "", SS_NOTIFY | WS_VISIBLE);
+    // The launch buttons lie over the button area: it must not paint over
+    // them when it is repainted after them (a new window background).
+    buttonBG_ = PlainChild(window, instance, "STATIC", "", SS_NOTIFY | WS_VISIBLE | WS_CLIPSIBLINGS);
     hScroll_ = PlainChild(window, instance, "SCROLLBAR", "", SBS_HORZ);
     message_ = threed::CreatePanel(window, ControlId({ControlName::message}), events);
     oButton_ = threed::CreateButton(window, ControlId({ControlName::oButton}), events);

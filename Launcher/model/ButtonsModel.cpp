@@ -1,4 +1,5 @@
 // Loading, rewriting and deleting button records, and their icons.
+#include "../dialogs/Looks.h"
 #include "../settings/ProfileText.h"
 #include "Model.h"
 
@@ -57,6 +58,7 @@ void Model::LoadButtons() {
     }
     deps_.icons.FetchIcon(deps_.programFolder + "\\fwp3.ico");
     deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
+    ApplyFonts(deps_.settings, deps_.controls, sections_.gCurrentSection);
 }
 
 void Model::RebuildIcons() {
