@@ -112,10 +112,13 @@ TEST(PortableSettingsStore, ReplacesTheFileWholeAndLeavesNothingBeside) {
     IniFileProfile profile(path);
     EXPECT_EQ(profile.Read("options", "a", "", 128), "1");
     profile.Write("Options", "B", std::string("\xFF\xFF", 2));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Options]\r\nA=1\r\nB=\xFF\xFF\r\n");
+    {
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Options]\r\nA=1\r\nB=\xFF\xFF\r\n");
+    }
     EXPECT_FALSE(fs::exists(path + ".new"));
-    fs::remove_all(folder);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
 }
 
 }  // namespace
