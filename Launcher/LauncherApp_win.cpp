@@ -11,13 +11,16 @@
 namespace corvella {
 
 LauncherApp::LauncherApp(const std::string& programFolder)
-    : profile_(programFolder + "\\Corvella.ini"),
+    : settingsFile_(programFolder + "\\Corvella.ini"),
+      profile_(settingsFile_),
       shell_([this] { return window_.Handle(); }),
       cues_(sound_, programFolder, settings_.EnableSound),
       window_(screen_),
       controls_(screen_),
       platform_(MainWindow::kClassName),
-      programFolder_(programFolder) {}
+      programFolder_(programFolder) {
+    profile_.onSaveFailed = [this](const std::string& folder) { saveFailure_.Report(folder); };
+}
 
 LauncherApp::~LauncherApp() = default;
 

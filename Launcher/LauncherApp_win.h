@@ -31,7 +31,9 @@
 #include "platform/Desktop_win.h"
 #include "platform/Dialogs_win.h"
 #include "platform/FileStreams_win.h"
-#include "platform/Profile_win.h"
+#include "platform/IniFileProfile.h"
+#include "platform/SettingsStore_win.h"
+#include "settings/SaveFailure.h"
 #include "settings/Settings.h"
 #include "settings/SoundCues.h"
 #include "settings/Startup.h"
@@ -108,7 +110,8 @@ private:
 
     Settings settings_;
     StartupState state_;
-    WinProfile profile_;
+    WinSettingsStore settingsFile_;
+    IniFileProfile profile_;
     WinSoundPlayer sound_;
     WinEventLoop events_;
     WinScreen screen_;
@@ -131,6 +134,7 @@ private:
     MainWindowControls controls_;
     WinStartupPlatform platform_;
     WinDialogs dialogs_;
+    SaveFailureNotice saveFailure_{dialogs_};
     WinFileSystem files_;
     WinFileStreams fileStreams_;
     std::string programFolder_;

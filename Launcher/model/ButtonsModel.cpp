@@ -83,9 +83,12 @@ void Model::MoveButtonToSection(int slot, int16_t section) {
     if (k >= 0) buttons_.gButtonSection[static_cast<size_t>(k)] = section;
 }
 
+// One save, switches included: a kill between the blanking and the rewrite
+// of the records must not leave the file without its buttons.
 void Model::SaveAllButtons() {
-    deps_.saveSwitches();
     Profile& p = deps_.profile;
+    ProfileSave save(p);
+    deps_.saveSwitches();
     for (int n = 1; n <= buttons_.gButtonCount; ++n) p.Write(kButtonsSection, NumberedKey("Button", n), "");
     int j = 1;
     for (int k = 0; k < buttons_.gButtonCount; ++k) {

@@ -60,6 +60,7 @@ void Model::LoadSections() {
 
 void Model::SaveSections() {
     Profile& p = deps_.profile;
+    ProfileSave save(p);
     for (int i = 1; i <= sections_.gSectionCount; ++i) {
         const auto at = static_cast<size_t>(i);
         p.Write(kOptions, SectionKey(i, "Name"), SingleLineValue(sections_.gSectionName[at]));
@@ -129,6 +130,9 @@ void Model::DeleteSection(int index) {
             --section;
         }
     }
+    // The rewritten records and the compacted sections reach the file as one
+    // save: either alone would pair buttons with the wrong sections.
+    ProfileSave save(deps_.profile);
     const int16_t remembered = sections_.gCurrentSection;
     SaveAllButtons();
     LoadButtons();
@@ -147,6 +151,7 @@ void Model::DeleteSection(int index) {
 
 void Model::CompactSections() {
     Profile& p = deps_.profile;
+    ProfileSave save(p);
     const int count = sections_.gSectionCount;
     for (int i = 1; i <= count; ++i) {
         deps_.controls.SetVisible(Tab(i - 1), false);
@@ -177,6 +182,7 @@ void Model::MoveSection(int from, int to) {
     const int count = sections_.gSectionCount;
     if (from < 0 || to < 0 || from >= count || to >= count) return;
     const int dragged = from + 1, target = to + 1;
+    ProfileSave save(deps_.profile);
     const int step = to > from ? 1 : -1;
     // Numbers after the move, old number -> new number.
     auto newNumber = [&](int n) {

@@ -1,21 +1,6 @@
 #include "IniFileProfile.h"
 
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <sstream>
-
 namespace corvella {
-
-namespace {
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 std::string ProfileReadResult(const std::optional<std::string>& value, std::string_view defaultText,
                               std::size_t bufferSize) {
@@ -33,18 +18,58 @@ std::string ProfileReadResult(const std::optional<std::string>& value, std::stri
     return text;
 }
 
-std::string IniFileProfile::Read(std::string_view section, std::string_view key,
-                                 std::string_view defaultText, std::size_t bufferSize) {
-    std::optional<std::string> value;
-    if (auto text = ReadWholeFile(path_)) value = IniDocument(*text).Get(section, key);
-    return ProfileReadResult(value, defaultText, bufferSize);
+IniFileProfile::IniFileProfile(std::string path)
+    : ownStore_(std::make_unique<PortableSettingsStore>(std::move(path))), store_(*ownStore_) {}
+
+// Inside a save the copy is not refreshed: the save's writes all apply to the
+// text it started from.
+std::string IniFileProfile::Read(std::string_view section, std::string_view key, std::string_view defaultText,
+                                 std::size_t bufferSize) {
+    if (depth_ == 0) Refresh();
+    return ProfileReadResult(doc_.Get(section, key), defaultText, bufferSize);
 }
 
 void IniFileProfile::Write(std::string_view section, std::string_view key, std::string_view value) {
-    IniDocument doc(ReadWholeFile(path_).value_or(std::string{}));
-    doc.Set(section, key, value);
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out << doc.Text();
+    ProfileSave save(*this);
+    doc_.Set(section, key, value);
+    dirty_ = true;
+}
+
+void IniFileProfile::BeginSave() {
+    if (depth_++ == 0) Refresh();
+}
+
+void IniFileProfile::EndSave() {
+    if (depth_ == 0 || --depth_ > 0 || !dirty_) return;
+    Flush();
+}
+
+void IniFileProfile::Refresh() {
+    const FileStamp now = store_.Stamp();
+    if (loaded_ && now == stamp_) return;
+    if (!now.exists) {
+        doc_ = IniDocument();
+        stamp_ = now;
+        loaded_ = true;
+        return;
+    }
+    FileStamp read;
+    if (auto text = store_.ReadAll(read)) {
+        doc_ = IniDocument(*text);
+        stamp_ = read;
+        loaded_ = true;
+    }
+    // A file that exists but cannot be read (held by another program) leaves
+    // the copy as it was; it is tried again at the next read.
+}
+
+void IniFileProfile::Flush() {
+    dirty_ = false;
+    if (auto written = store_.Replace(doc_.Text())) {
+        stamp_ = *written;
+        return;
+    }
+    if (onSaveFailed) onSaveFailed(store_.Folder());
 }
 
 }  // namespace corvella

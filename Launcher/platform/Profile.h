@@ -1,8 +1,8 @@
 #pragma once
-// The settings file as the launcher sees it: one key per call, always against
-// the whole file, no cache. Implemented by the platform's profile functions
-// (Profile_win.cpp) and by a portable INI file with the same rules
-// (IniFileProfile.h), which the core tests and non-Windows builds use.
+// The settings file as the launcher sees it: one key per call. Implemented by
+// one parsed copy of the file that is replaced whole on disk (IniFileProfile.h,
+// the launcher's own) and by the platform's profile functions (Profile_win.h,
+// kept to check the first against).
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,6 +23,24 @@ public:
     // the file, the file created, as needed). Failures are not reported.
     virtual void Write(std::string_view section, std::string_view key,
                        std::string_view value) = 0;
+
+    // The writes between these two reach the file together, as one save, so
+    // that the file never holds half of them. Pairs may nest; the outermost
+    // pair decides. A write outside any pair is a save of its own.
+    virtual void BeginSave() {}
+    virtual void EndSave() {}
+};
+
+// One save for the lifetime of the object.
+class ProfileSave {
+public:
+    explicit ProfileSave(Profile& profile) : profile_(profile) { profile_.BeginSave(); }
+    ~ProfileSave() { profile_.EndSave(); }
+    ProfileSave(const ProfileSave&) = delete;
+    ProfileSave& operator=(const ProfileSave&) = delete;
+
+private:
+    Profile& profile_;
 };
 
 }  // namespace corvella

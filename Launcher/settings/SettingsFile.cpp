@@ -168,6 +168,7 @@ void LoadSettings(Settings& s, const SettingsDeps& deps) {
 
 void SaveSwitches(const Settings& s, const SettingsDeps& deps) {
     if (s.gLocked != 0) return;
+    ProfileSave save(deps.profile);
     OptionsKeys keys(deps.profile);
     keys.Write("EnableSound", s.EnableSound);
     keys.Write("EnableColors", s.EnableColors);
@@ -179,6 +180,7 @@ void SaveSwitches(const Settings& s, const SettingsDeps& deps) {
 
 void SaveSettings(const Settings& s, const SettingsDeps& deps) {
     if (s.gLocked != 0) return;
+    ProfileSave save(deps.profile);
     OptionsKeys keys(deps.profile);
     keys.Write("BackColor", s.BackColor);
     keys.Write("gCaption", s.gCaption);
@@ -207,6 +209,7 @@ void SaveSettings(const Settings& s, const SettingsDeps& deps) {
 }
 
 void SaveLockState(const Settings& s, const SettingsDeps& deps) {
+    ProfileSave save(deps.profile);
     OptionsKeys keys(deps.profile);
     keys.Write("gLocked", Absolute(s.gLocked));
     keys.Write("gPassword", LowerCase(Trimmed(s.gPassword)));
@@ -214,6 +217,7 @@ void SaveLockState(const Settings& s, const SettingsDeps& deps) {
 
 void SaveButtonSizes(const Settings& s, const SettingsDeps& deps) {
     if (s.gLocked != 0) return;
+    ProfileSave save(deps.profile);
     OptionsKeys keys(deps.profile);
     keys.Write("b1h", s.b1h);
     keys.Write("b1w", s.b1w);
@@ -233,6 +237,7 @@ void SaveButtonSizes(const Settings& s, const SettingsDeps& deps) {
 }
 
 void SaveLooksAndSections(const Settings& s, const SettingsDeps& deps) {
+    ProfileSave save(deps.profile);
     OptionsKeys keys(deps.profile);
     keys.Write("gSectionStyle", s.gSectionStyle);
     keys.Write("sFontName", Trimmed(s.sFontName));

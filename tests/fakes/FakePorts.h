@@ -1,14 +1,15 @@
 #pragma once
 // Fakes of the ports for core tests. They share one call log, so a test can
 // state the order in which the platform was asked for things; the profile
-// keeps an INI text in memory with the profile functions' rules and records
-// every read and write.
+// keeps an INI text in memory with the profile functions' rules (in their
+// plainest form, so that every core test also checks the launcher's own
+// document against them) and records every read and write.
 #include <string>
 #include <vector>
 
 #include "platform/EventLoop.h"
 #include "platform/HotKeyReceiverPort.h"
-#include "platform/IniDocument.h"
+#include "ReferenceIni.h"
 #include "platform/IniFileProfile.h"
 #include "platform/MainWindowPort.h"
 #include "platform/Profile.h"
@@ -62,7 +63,7 @@ public:
     std::vector<ProfileWrite> writes;
 
 private:
-    IniDocument doc_;
+    ReferenceIni doc_;
 };
 
 class FakeWindow final : public MainWindowPort {

@@ -19,17 +19,18 @@ public:
 };
 
 struct ModelHarness {
-    explicit ModelHarness(std::string ini = {}) : profile(std::move(ini)) {}
+    // `real`, when given, takes the place of the recording profile.
+    explicit ModelHarness(std::string ini = {}, Profile* real = nullptr) : profile(std::move(ini)), used(real ? *real : profile) {}
 
     ModelDeps Deps() {
-        return ModelDeps{settings, profile, dialogs, controls, files, icons, "C:\\Corvella",
+        return ModelDeps{settings, used, dialogs, controls, files, icons, "C:\\Corvella",
                          [this] { log.push_back("arrange"); },
                          [this] { SaveLooksAndSections(settings, SettingsDepsFor()); },
                          [this] { SaveSwitches(settings, SettingsDepsFor()); },
                          [this] { return chosenIcon; },
                          [this] { log.push_back(model.busy() ? "events while busy" : "events"); }};
     }
-    SettingsDeps SettingsDepsFor() { return {profile, window, screen, events, cues, hotKey, model, startupFlag}; }
+    SettingsDeps SettingsDepsFor() { return {used, window, screen, events, cues, hotKey, model, startupFlag}; }
     // Loads both tables as the start-up does.
     void Load() {
         sections.gCurrentSection = 1;
@@ -48,6 +49,7 @@ struct ModelHarness {
     CallLog log;
     Settings settings;
     FakeProfile profile;
+    Profile& used;
     FakeDialogs dialogs{log};
     FakeWindowControls controls;
     FakeFileSystem files{log};

@@ -29,16 +29,18 @@ private:
 };
 
 struct SettingsHarness {
-    explicit SettingsHarness(std::string iniText = {}, int screenW = 1024, int screenH = 768, int tpp = 15)
-        : profile(std::move(iniText)), screen(screenW, screenH, tpp) {}
+    explicit SettingsHarness(std::string iniText = {}, int screenW = 1024, int screenH = 768, int tpp = 15,
+                             Profile* real = nullptr)
+        : profile(std::move(iniText)), used(real ? *real : profile), screen(screenW, screenH, tpp) {}
 
-    SettingsDeps Deps() { return {profile, window, screen, events, cues, hotKey, links, startupFlag}; }
+    SettingsDeps Deps() { return {used, window, screen, events, cues, hotKey, links, startupFlag}; }
 
     void Load() { LoadSettings(settings, Deps()); }
 
     CallLog log;
     Settings settings;
     FakeProfile profile;
+    Profile& used;
     FakeWindow window{log};
     FakeScreen screen;
     FakeEventLoop events{log};

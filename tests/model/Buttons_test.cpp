@@ -46,6 +46,13 @@ constexpr char kThreeButtons[] =
     "Button3=C:\\C.EXE\xFF" "1\xFF\xFF\xFF\r\n"
     "Button4=C:\\D.EXE\xFF" "2\xFF\xFF\xFF\r\n";
 
+// The three buttons with one more [Options] line: in the one [Options]
+// section, since the profile functions read only the first of several.
+std::string ThreeButtonsWith(const std::string& optionLine) {
+    std::string text = kThreeButtons;
+    return text.insert(std::string("[Options]\r\n").size(), optionLine + "\r\n");
+}
+
 TEST(LoadButtons, ReadsTheRecordsAndTheirIcons) {
     ModelHarness h(kThreeButtons);
     h.Load();
@@ -135,7 +142,7 @@ TEST(DeleteAllCommand, LeavesTheButtonsNoLaunchButtonShows) {
 }
 
 TEST(ButtonTextCommands, EditTheTextOfLargeButtonsOnly) {
-    ModelHarness h(std::string(kThreeButtons) + "[Options]\r\nSection1Size=0\r\n");
+    ModelHarness h(ThreeButtonsWith("Section1Size=0"));
     h.Load();
     h.MapSlots();
     h.dialogs.typed = "Hello";
@@ -184,7 +191,7 @@ TEST(IconCommands, WriteTheChosenOrAnEmptyIconAndReload) {
 }
 
 TEST(LockGuard, EveryCommandRefusesWhileLockedAndChangesNothing) {
-    ModelHarness h(std::string(kThreeButtons) + "[Options]\r\ngLocked=1\r\n");
+    ModelHarness h(ThreeButtonsWith("gLocked=1"));
     h.settings.gLocked = 1;
     h.Load();
     h.MapSlots();

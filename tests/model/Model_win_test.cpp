@@ -1,5 +1,5 @@
-// The data model on a real Corvella.ini through the platform's profile
-// functions, with real shortcut copies in a real program folder, and the
+// The data model on a real Corvella.ini through the launcher's own profile
+// and the file calls, with real shortcut copies in a real program folder, and the
 // shell's icons of real paths.
 #include <windows.h>
 #include <objbase.h>
@@ -9,7 +9,8 @@
 
 #include "fakes/ModelHarness.h"
 #include "model/IconStore_win.h"
-#include "platform/Profile_win.h"
+#include "platform/IniFileProfile.h"
+#include "platform/SettingsStore_win.h"
 #include "settings/Startup_win.h"
 #include "win/TempFolder_win.h"
 
@@ -39,10 +40,11 @@ bool MakeShortcut(const std::string& linkPath, const std::string& target) {
     return made;
 }
 
-// The model over the real profile functions and file system.
+// The model over the launcher's profile on a real file and the real file system.
 struct RealModel {
     explicit RealModel(const TempFolder& folder)
-        : profile(folder.File("Corvella.ini")),
+        : store(folder.File("Corvella.ini")),
+          profile(store),
           large(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 8, 8)),
           small(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8)),
           icons(large, small),
@@ -64,7 +66,8 @@ struct RealModel {
 
     testing::CallLog log;
     Settings settings;
-    WinProfile profile;
+    WinSettingsStore store;
+    IniFileProfile profile;
     testing::FakeDialogs dialogs{log};
     testing::FakeWindowControls controls;
     WinFileSystem files;
