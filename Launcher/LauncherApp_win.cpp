@@ -48,6 +48,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     window_.onTimer = [this](UINT_PTR timer) {
         if (timer == MainWindowControls::kTimer2) handlers_->OnHoverTimerTick();
         if (timer == MainWindowControls::kTimer1) OnTitleClockTick();
+        if (timer == kIconTimer && !model_->FetchWaitingIcons(kIconsPerTick)) KillTimer(window_.Handle(), kIconTimer);
     };
     return true;
 }
@@ -79,6 +80,7 @@ void LauncherApp::OnHotKeyPressed() {
 void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOrder(controls_); }
 void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model_->CurrentSection()); }
 void LauncherApp::ArrangeWindow() {
+    model_->FetchIconsOfSection(sections_.gCurrentSection);
     corvella::ArrangeWindow(layout_, LayoutDeps{settings_, sections_, buttons_, window_, controls_, screen_,
                                                 events_, largeFonts_, interaction_.gMoveMode});
 }
@@ -125,7 +127,15 @@ int LauncherApp::Run(HINSTANCE instance) {
     // OLE drag and drop brings the shell's file drags to the controls.
     const bool ole = SUCCEEDED(OleInitialize(nullptr));
     int code = 1;
-    if (CreateMainWindow(instance)) code = RunStartProcedure(state_, settings_, Deps()) ? MessageLoop() : 0;
+    if (CreateMainWindow(instance)) {
+        code = 0;
+        if (RunStartProcedure(state_, settings_, Deps())) {
+            // The icons of the sections not on show, a few at a time: timer
+            // messages come only when no other message waits.
+            SetTimer(window_.Handle(), kIconTimer, 1, nullptr);
+            code = MessageLoop();
+        }
+    }
     if (ole) OleUninitialize();
     return code;
 }

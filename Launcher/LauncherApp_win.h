@@ -108,6 +108,9 @@ private:
     void CreateDrops();
     DropDeps DropDepsNow();
 
+    static constexpr UINT_PTR kIconTimer = 3;
+    static constexpr int kIconsPerTick = 4;
+
     Settings settings_;
     StartupState state_;
     WinSettingsStore settingsFile_;

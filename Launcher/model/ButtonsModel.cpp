@@ -47,28 +47,45 @@ void Model::FetchButtonIcon(int k) {
 void Model::LoadButtons() {
     buttons_.Clear();
     for (int s = 0; s < kButtonSlots; ++s) deps_.controls.SetVisible({ControlName::buttonObj, s}, false);
-    deps_.icons.ClearIconLists();
     for (int n = 1;; ++n) {
         std::optional<ButtonRecord> record = DecodeButtonRecord(ReadRecord(deps_.profile, NumberedKey("Button", n)));
         if (!record) break;
         buttons_.Append(*record);
-        const int k = n - 1;
-        FetchButtonIcon(k);
-        deps_.icons.AddFetchedIcon(IconKey(k));
     }
+    RestartIcons();
+}
+
+void Model::RebuildIcons() { RestartIcons(); }
+
+void Model::RestartIcons() {
+    deps_.icons.ClearIconLists();
+    iconWaiting_.assign(static_cast<size_t>(buttons_.gButtonCount), true);
+    FetchIconsOfSection(sections_.gCurrentSection);
     deps_.icons.FetchIcon(deps_.programFolder + "\\fwp3.ico");
     deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
     ApplyFonts(deps_.settings, deps_.controls, sections_.gCurrentSection);
 }
 
-void Model::RebuildIcons() {
-    deps_.icons.ClearIconLists();
-    for (int k = 0; k < buttons_.gButtonCount; ++k) {
+void Model::FetchIconsOfSection(int16_t section) {
+    for (int k = 0; k < static_cast<int>(iconWaiting_.size()) && k < buttons_.gButtonCount; ++k) {
+        const auto at = static_cast<size_t>(k);
+        if (!iconWaiting_[at] || buttons_.gButtonSection[at] != section) continue;
         FetchButtonIcon(k);
         deps_.icons.AddFetchedIcon(IconKey(k));
+        iconWaiting_[at] = false;
     }
-    deps_.icons.FetchIcon(deps_.programFolder + "\\fwp3.ico");
-    deps_.icons.AddFetchedIcon(IconKey(buttons_.gButtonCount));
+}
+
+bool Model::FetchWaitingIcons(int count) {
+    for (int k = 0; k < static_cast<int>(iconWaiting_.size()) && k < buttons_.gButtonCount; ++k) {
+        const auto at = static_cast<size_t>(k);
+        if (!iconWaiting_[at]) continue;
+        if (count-- == 0) return true;
+        FetchButtonIcon(k);
+        deps_.icons.AddFetchedIcon(IconKey(k));
+        iconWaiting_[at] = false;
+    }
+    return false;
 }
 
 void Model::MoveButtonOfSlot(int fromSlot, int toSlot) {

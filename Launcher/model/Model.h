@@ -63,6 +63,13 @@ public:
     void SaveAllButtons();
     void DeleteButton(int slot);
     void RebuildIcons();
+    // Icons are fetched at once only for the buttons of the section on show;
+    // the others wait, since a thousand shell icon look-ups would hold up the
+    // start by seconds. A section gets its icons before it is shown, and the
+    // rest come a few at a time while the launcher is idle.
+    void FetchIconsOfSection(int16_t section);
+    // Fetches up to `count` waiting icons; false once none wait.
+    bool FetchWaitingIcons(int count);
     // Puts the record shown by launch button `fromSlot` at the place of the
     // one shown by `toSlot` (see MoveButton) and rebuilds the icon lists.
     void MoveButtonOfSlot(int fromSlot, int toSlot);
@@ -112,6 +119,9 @@ private:
     void ClearButtonField(int index, std::vector<std::string>& field,
                           const std::function<void(const std::string&)>& show);
     void FetchButtonIcon(int k);
+    // Clears both icon lists, lets every position wait for its icon, fetches
+    // those of the current section and then the default icon.
+    void RestartIcons();
     // The table position shown by launch button `slot`, or -1.
     int PositionOfSlot(int slot) const;
 
@@ -119,6 +129,8 @@ private:
     ButtonTable& buttons_;
     ModelDeps deps_;
     bool busy_ = false;
+    // By position: its icon is not in the lists yet.
+    std::vector<bool> iconWaiting_;
 };
 
 }  // namespace corvella

@@ -211,7 +211,11 @@ TEST(MoveMode, DraggingTheThirdButtonOntoTheFirstGivesThreeOneTwoAndIsSavedOnLea
     h.ui.OnDropOnButton(0, false, 2);  // c onto a
     EXPECT_EQ(h.Targets(), (std::vector<std::string>{"C:\\c.exe", "C:\\x.exe", "C:\\a.exe", "C:\\b.exe"}));
     EXPECT_EQ(h.buttons.gButtonSection, (std::vector<int16_t>{1, 2, 1, 1}));
-    EXPECT_EQ(h.icons.keys.size(), 5u);  // the icon lists follow the records
+    // The icon lists follow the records: the section on show at once, the
+    // other section's button when the launcher is idle.
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I0", "I2", "I3", "I4"}));
+    EXPECT_FALSE(h.model.FetchWaitingIcons(10));
+    EXPECT_EQ(h.icons.keys.size(), 5u);
     EXPECT_TRUE(h.profile.writes.empty());
 
     h.sections.gCurrentSection = 2;

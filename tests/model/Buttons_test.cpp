@@ -58,10 +58,32 @@ TEST(LoadButtons, ReadsTheRecordsAndTheirIcons) {
     h.Load();
     EXPECT_EQ(h.buttons.gButtonCount, 4);
     EXPECT_EQ(h.buttons.gButtonIcon[1], "C:\\mail.ico");
-    EXPECT_EQ(h.icons.fetched, (std::vector<std::string>{"C:\\A.EXE", "C:\\mail.ico", "C:\\C.EXE", "C:\\D.EXE",
+    // Only the section on show gets its icons at once (then the default icon).
+    EXPECT_EQ(h.icons.fetched, (std::vector<std::string>{"C:\\A.EXE", "C:\\mail.ico", "C:\\C.EXE",
                                                          "C:\\Corvella\\fwp3.ico"}));
-    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I0", "I1", "I2", "I3", "I4"}));
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I0", "I1", "I2", "I4"}));
     for (int s = 0; s < 50; ++s) EXPECT_FALSE(h.controls.Find({ControlName::buttonObj, s})->visible);
+
+    h.model.FetchIconsOfSection(2);
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I0", "I1", "I2", "I4", "I3"}));
+    h.model.FetchIconsOfSection(2);
+    EXPECT_EQ(h.icons.keys.size(), 5u) << "an icon is fetched once";
+}
+
+// The icons of the sections not on show come a few at a time, each once.
+TEST(LoadButtons, FetchesTheWaitingIconsAFewAtATime) {
+    std::string ini = "[Buttons]\r\n";
+    for (int n = 1; n <= 7; ++n)
+        ini += "Button" + std::to_string(n) + "=C:\\" + std::to_string(n) + ".EXE\xFF" + (n == 4 ? "1" : "2") + "\xFF\xFF\xFF\r\n";
+    ModelHarness h(ini);
+    h.Load();
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I3", "I7"}));
+    EXPECT_TRUE(h.model.FetchWaitingIcons(4));
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I3", "I7", "I0", "I1", "I2", "I4"}));
+    EXPECT_FALSE(h.model.FetchWaitingIcons(4));
+    EXPECT_EQ(h.icons.keys, (std::vector<std::string>{"I3", "I7", "I0", "I1", "I2", "I4", "I5", "I6"}));
+    EXPECT_FALSE(h.model.FetchWaitingIcons(4));
+    EXPECT_EQ(h.icons.keys.size(), 8u);
 }
 
 TEST(LoadButtons, EndsTheTableAtAnEmptyOrTargetlessRecord) {

@@ -123,7 +123,11 @@ TEST(ModelOnARealFile, DeletingASectionRewritesTheFileAndRemovesItsShortcutCopie
     EXPECT_EQ(again.sections.gSectionName[2], "Three");
     EXPECT_EQ(again.buttons.gButtonCount, 2);
     EXPECT_EQ(again.buttons.gButtonSection[1], 2);
-    // Each record and the default icon have a large and a small icon.
+    // The record on show and the default icon have a large and a small icon
+    // at once; the other section's record gets them while the launcher idles.
+    EXPECT_EQ(ImageList_GetImageCount(again.large), 2);
+    EXPECT_EQ(ImageList_GetImageCount(again.small), 2);
+    EXPECT_FALSE(again.model.FetchWaitingIcons(4));
     EXPECT_EQ(ImageList_GetImageCount(again.large), 3);
     EXPECT_EQ(ImageList_GetImageCount(again.small), 3);
 }
