@@ -1,0 +1,155 @@
+// The control's saved forms through its persistence interfaces: a stream
+// and a property bag load back what was saved; a stream with no properties
+// loads the exchange defaults; a damaged stream is refused.
+#include <windows.h>
+#include <ocidl.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "ComObject_win.h"
+#include "ControlHarness_win.h"
+#include "PropertyStream.h"
+
+namespace panorell::testing {
+namespace {
+
+// A property bag that keeps its values in memory, as a container's would.
+class MemoryBag final : public corvella::com::ComObject<IPropertyBag> {
+public:
+    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+        auto found = values.find(name);
+        if (found == values.end()) return E_INVALIDARG;
+        return VariantCopy(value, &found->second);
+    }
+    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+        VARIANT& slot = values[name];
+        VariantClear(&slot);
+        return VariantCopy(&slot, value);
+    }
+    ~MemoryBag() override {
+        for (auto& entry : values) VariantClear(&entry.second);
+    }
+    std::map<std::wstring, VARIANT> values;
+};
+
+const std::pair<const wchar_t*, long> kChanged[] = {
+    {L"AllowOleDrag", 0}, {L"MultiSelect", 0}, {L"CurrentNameSpace", 4}, {L"View", 3},
+    {L"Hidden", -1},      {L"ReadOnly", 0},    {L"ShowTypeColumn", 0},   {L"MousePointer", 11},
+    {L"BorderStyle", 1},
+};
+
+void Change(IDispatch* control) {
+    for (const auto& [name, value] : kChanged) ASSERT_EQ(Put(control, name, Long(value)).hr, S_OK);
+    ASSERT_EQ(Put(control, L"CurrentFolder", Text(L"C:\\windows")).hr, S_OK);
+    ASSERT_EQ(Put(control, L"Pattern", Text(L"*.ini")).hr, S_OK);
+}
+
+void ExpectChanged(IDispatch* control) {
+    for (const auto& [name, value] : kChanged)
+        EXPECT_EQ(AsLong(Get(control, name).value), value) << std::string(name, name + lstrlenW(name));
+    EXPECT_EQ(AsText(Get(control, L"CurrentFolder").value), L"C:\\windows");
+    EXPECT_EQ(AsText(Get(control, L"Pattern").value), L"*.ini");
+}
+
+template <typename Interface>
+Interface* As(IUnknown* object, const IID& iid) {
+    Interface* face = nullptr;
+    EXPECT_EQ(object->QueryInterface(iid, reinterpret_cast<void**>(&face)), S_OK);
+    return face;
+}
+
+TEST_F(ControlTest, StreamSavedLoadsBackEqual) {
+    IDispatch* first = Create();
+    ASSERT_NE(first, nullptr);
+    Change(first);
+    IPersistStreamInit* saver = As<IPersistStreamInit>(first, IID_IPersistStreamInit);
+    EXPECT_EQ(saver->IsDirty(), S_OK);
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    ASSERT_EQ(saver->Save(stream, TRUE), S_OK);
+    EXPECT_EQ(saver->IsDirty(), S_FALSE);
+
+    IDispatch* second = Create();
+    IPersistStreamInit* loader = As<IPersistStreamInit>(second, IID_IPersistStreamInit);
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ASSERT_EQ(loader->Load(stream), S_OK);
+    ExpectChanged(second);
+
+    // A damaged copy is refused and changes nothing.
+    HGLOBAL memory = nullptr;
+    GetHGlobalFromStream(stream, &memory);
+    auto* bytes = static_cast<uint8_t*>(GlobalLock(memory));
+    bytes[kStreamHeaderSize + 2 + 4 + 1] = 7;  // AllowOleDrop (after BorderStyle and an empty Caption)
+    GlobalUnlock(memory);
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    IDispatch* third = Create();
+    IPersistStreamInit* refuser = As<IPersistStreamInit>(third, IID_IPersistStreamInit);
+    EXPECT_NE(refuser->Load(stream), S_OK);
+    EXPECT_EQ(AsLong(Get(third, L"View").value), 0);
+
+    for (IUnknown* object : {static_cast<IUnknown*>(saver), static_cast<IUnknown*>(loader),
+                             static_cast<IUnknown*>(refuser), static_cast<IUnknown*>(stream),
+                             static_cast<IUnknown*>(first), static_cast<IUnknown*>(second),
+                             static_cast<IUnknown*>(third)})
+        object->Release();
+}
+
+TEST_F(ControlTest, StreamWithoutPropertiesAndInitNewGiveTheExchangeDefaults) {
+    IDispatch* control = Create();
+    ASSERT_NE(control, nullptr);
+    IPersistStreamInit* persist = As<IPersistStreamInit>(control, IID_IPersistStreamInit);
+    const uint8_t empty[kStreamHeaderSize] = {0, 0, 1, 0};
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    stream->Write(empty, sizeof empty, nullptr);
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ASSERT_EQ(persist->Load(stream), S_OK);
+    EXPECT_EQ(AsLong(Get(control, L"View").value), 1);
+    EXPECT_EQ(AsLong(Get(control, L"CurrentNameSpace").value), 1);
+    ASSERT_EQ(Put(control, L"View", Long(3)).hr, S_OK);
+    ASSERT_EQ(persist->InitNew(), S_OK);
+    EXPECT_EQ(AsLong(Get(control, L"View").value), 1);
+    EXPECT_EQ(AsText(Get(control, L"Pattern").value), L"*.*");
+    stream->Release();
+    persist->Release();
+    control->Release();
+}
+
+TEST_F(ControlTest, PropertyBagSavedLoadsBackEqual) {
+    IDispatch* first = Create();
+    ASSERT_NE(first, nullptr);
+    Change(first);
+    auto* bag = new MemoryBag();
+    IPersistPropertyBag* saver = As<IPersistPropertyBag>(first, IID_IPersistPropertyBag);
+    ASSERT_EQ(saver->Save(bag, TRUE, TRUE), S_OK);
+    EXPECT_EQ(AsLong(bag->values[L"View"]), 3);
+    EXPECT_EQ(AsText(bag->values[L"Pattern"]), L"*.ini");
+    EXPECT_EQ(bag->values.count(L"ShowNameColumn"), 1u);
+
+    IDispatch* second = Create();
+    IPersistPropertyBag* loader = As<IPersistPropertyBag>(second, IID_IPersistPropertyBag);
+    ASSERT_EQ(loader->Load(bag, nullptr), S_OK);
+    ExpectChanged(second);
+
+    // A value outside its enumeration is refused as a whole.
+    VARIANT bad = Long(9);
+    bag->Write(L"View", &bad);
+    IDispatch* third = Create();
+    IPersistPropertyBag* refuser = As<IPersistPropertyBag>(third, IID_IPersistPropertyBag);
+    EXPECT_NE(refuser->Load(bag, nullptr), S_OK);
+    EXPECT_EQ(AsText(Get(third, L"Pattern").value), L"*.*");
+
+    for (IUnknown* object : {static_cast<IUnknown*>(saver), static_cast<IUnknown*>(loader),
+                             static_cast<IUnknown*>(refuser), static_cast<IUnknown*>(first),
+                             static_cast<IUnknown*>(second), static_cast<IUnknown*>(third)})
+        object->Release();
+    bag->Release();
+}
+
+}  // namespace
+}  // namespace panorell::testing
