@@ -3,6 +3,7 @@
 #include "ComObject_win.h"
 #include "Control_win.h"
 #include "PanorellIds_win.h"
+#include "PropertyPage_win.h"
 
 namespace panorell {
 
@@ -36,6 +37,12 @@ HRESULT GetClassObject(REFCLSID classId, REFIID iid, void** out) {
     *out = nullptr;
     if (IsEqualCLSID(classId, CLSID_PanorellListView))
         return corvella::com::CreateAndQuery<ClassFactory<Control>>(iid, out);
+    if (IsEqualCLSID(classId, kGeneralPageId))
+        return corvella::com::CreateAndQuery<ClassFactory<PageOf<Page::General>>>(iid, out);
+    if (IsEqualCLSID(classId, kFiltersPageId))
+        return corvella::com::CreateAndQuery<ClassFactory<PageOf<Page::Filters>>>(iid, out);
+    if (IsEqualCLSID(classId, kColumnsPageId))
+        return corvella::com::CreateAndQuery<ClassFactory<PageOf<Page::Columns>>>(iid, out);
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
