@@ -250,3 +250,86 @@ TEST_F(Embedded, CreateActivateDestroyCyclesLeaveNothingBehind) {
 
 }  // namespace
 }  // namespace panorell::testing
+
+namespace panorell::testing {
+namespace {
+
+DWORD RunAndWait(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+bool ClassRegistered() {
+    HKEY key = nullptr;
+    const std::string path = std::string("CLSID\\") + kControlClassText + "\\InprocServer32";
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+// The system's registration tool registers and unregisters the library;
+// it is registered again afterwards for the tests that create controls.
+TEST_F(ControlTest, RegistrationToolRegistersAndUnregisters) {
+    const std::string quoted = "\"" + ControlLibraryPath() + "\"";
+    ASSERT_EQ(RunAndWait("regsvr32.exe /s /u " + quoted), 0u);
+    EXPECT_FALSE(ClassRegistered());
+    IUnknown* object = nullptr;
+    EXPECT_EQ(CoCreateInstance(CLSID_PanorellListView, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                               reinterpret_cast<void**>(&object)),
+              REGDB_E_CLASSNOTREG);
+    ASSERT_EQ(RunAndWait("regsvr32.exe /s " + quoted), 0u);
+    EXPECT_TRUE(ClassRegistered());
+    ASSERT_EQ(CoCreateInstance(CLSID_PanorellListView, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                               reinterpret_cast<void**>(&object)),
+              S_OK);
+    object->Release();
+}
+
+}  // namespace
+}  // namespace panorell::testing
+
+namespace panorell::testing {
+namespace {
+
+// The sample host embeds the control, shows the folder in its path box
+// and the control's Change event in its status line.
+TEST_F(ControlTest, SampleHostShowsTheFolderAndTheEvents) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = std::string("\"") + CORVELLA_DIST_DIR + "\\panorellhost.exe\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    HWND window = nullptr;
+    char status[64] = {};
+    const bool shown = corvella::testing::WaitUntil(
+        [&] {
+            window = FindWindowA("PanorellSampleHost", nullptr);
+            if (window == nullptr) return false;
+            GetWindowTextA(GetDlgItem(window, 14), status, sizeof status);
+            return std::string(status) == "Change 1";
+        },
+        20000);
+    EXPECT_TRUE(shown) << status;
+    if (window != nullptr) {
+        HWND control = FindWindowExA(window, nullptr, nullptr, "PvListView Control");
+        EXPECT_NE(control, nullptr);
+        EXPECT_TRUE(corvella::testing::SaveScreenshot(window, "panorell_sample_host"));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+}  // namespace
+}  // namespace panorell::testing
