@@ -1,5 +1,7 @@
 #include "ControlFrame_win.h"
 
+#include <commctrl.h>
+
 #include "Control_win.h"
 #include "ListMessages_win.h"
 
@@ -31,6 +33,45 @@ struct HandedRecord {
     BOOL isRoot;
 };
 
+constexpr UINT_PTR kInputSubclass = 0x5045;
+
+void PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsWindow(control)) SendMessageA(control, message, wParam, lParam);
+}
+
+// The list's keys, mouse and focus go to the control window too, which
+// raises the stock events and runs its focus handling. The list-view
+// follows a left button-down with its own loop that takes the button-up:
+// when that loop returns with the button released, the click is over.
+LRESULT CALLBACK ListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    const auto control = reinterpret_cast<HWND>(data);
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_MOUSEMOVE:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP: PassOn(control, message, wParam, lParam); break;
+    case WM_RBUTTONUP:
+        if ((wParam & MK_LBUTTON) == 0) PassOn(control, message, wParam, lParam);
+        break;
+    case WM_SETFOCUS: PassOn(control, kMsgGotFocus, 0, 0); break;
+    case WM_KILLFOCUS: PassOn(control, kMsgLostFocus, 0, 0); break;
+    case WM_LBUTTONDOWN: {
+        PassOn(control, message, wParam, lParam);
+        const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+        if (GetKeyState(VK_LBUTTON) >= 0) {
+            PassOn(control, WM_LBUTTONUP, wParam & ~static_cast<WPARAM>(MK_LBUTTON), lParam);
+            PassOn(control, kMsgRaiseClick, 0, 0);
+        }
+        return result;
+    }
+    case WM_NCDESTROY: RemoveWindowSubclass(list, &ListInput, kInputSubclass); break;
+    default: break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 }  // namespace
 
 ControlFrame::~ControlFrame() {
@@ -52,6 +93,7 @@ bool ControlFrame::Create(HWND controlWindow, const RECT& rect, const FrameStart
     RECT client{};
     GetClientRect(window_, &client);
     if (!list_.Create(window_, client, start.multiSelect)) return false;
+    SetWindowSubclass(list_.List(), &ListInput, kInputSubclass, reinterpret_cast<DWORD_PTR>(controlWindow));
     SetTreeWindow(start.treeWindow);
     currentType_ = start.currentType;
     if (start.treeWindow == nullptr) {

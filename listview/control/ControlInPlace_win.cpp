@@ -61,7 +61,7 @@ HRESULT Control::InPlaceActivate(IOleClientSite* site, bool uiActivate, HWND par
     if (uiActivate && !uiActive_) {
         uiActive_ = true;
         inPlaceSite_->OnUIActivate();
-        SetFocus(window_);
+        if (!IsChild(window_, GetFocus())) SetFocus(window_);
     }
     return S_OK;
 }

@@ -14,6 +14,7 @@
 #include "ComObject_win.h"
 #include "ControlHarness_win.h"
 #include "ControlSite_win.h"
+#include "FolderRecord_win.h"
 #include "PanorellIds_win.h"
 #include "e2e/Driver_win.h"
 #include "win/TempFolder_win.h"
@@ -130,6 +131,21 @@ TEST_F(Embedded, RunTimeActivationMakesTheFrameAndListAndRaisesChange) {
     EXPECT_EQ(AsLong(GetIndexed(site.Dispatch(), L"Selected", 1).value), -1);
     EXPECT_EQ(AsLong(GetIndexed(site.Dispatch(), L"Selected", 0).value), 0);
 
+    // The list's keys reach the sinks as the stock events; the arrow keys
+    // go to the list before the container's dialog handling sees them.
+    HWND list = GetDlgItem(pane, 1001);
+    sink->events.clear();
+    SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+    SendMessageA(list, WM_CHAR, 'a', 0);
+    SendMessageA(list, WM_KEYUP, VK_END, 0);
+    EXPECT_TRUE(sink->Saw("Event-602"));
+    EXPECT_TRUE(sink->Saw("Event-603 97"));
+    EXPECT_TRUE(sink->Saw("Event-604"));
+    MSG arrow{list, WM_KEYDOWN, VK_DOWN, 0, 0, {}};
+    EXPECT_TRUE(site.TranslateAccelerator(arrow));
+    MSG tab{list, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_FALSE(site.TranslateAccelerator(tab));
+
     // A file appearing is a change of contents.
     sink->events.clear();
     folder.WriteFile("d.txt", "x");
@@ -143,6 +159,36 @@ TEST_F(Embedded, RunTimeActivationMakesTheFrameAndListAndRaisesChange) {
     ASSERT_EQ(Put(site.Dispatch(), L"AutoLinkTreeHwnd", Long(0)).hr, S_OK);
     EXPECT_EQ(Put(site.Dispatch(), L"CurrentFolder", Text(L"C:\\windows")).hr, S_OK);
     EXPECT_EQ(AsText(Get(site.Dispatch(), L"CurrentFolder").value), L"C:\\windows");
+    site.Destroy();
+    sink->Release();
+}
+
+// A folder handed over as a folder record that can no longer be listed
+// raises ControlError 1, and the list falls back to its parent.
+TEST_F(Embedded, HandedOverFolderThatVanishedRaisesControlError) {
+    corvella::testing::TempFolder folder;
+    ASSERT_TRUE(CreateDirectoryA(folder.File("gone").c_str(), nullptr));
+    folder.WriteFile("here.txt", "x");
+    FolderRecordPtr record = RecordFromPath(folder.File("gone"));
+    ASSERT_NE(record, nullptr);
+    ASSERT_TRUE(RemoveDirectoryA(folder.File("gone").c_str()));
+    ASSERT_EQ(Embed(true), S_OK);
+    auto* sink = new EventSink();
+    Connect(sink);
+    VARIANT address;
+    VariantInit(&address);
+    if (sizeof(void*) == 8) {
+        V_VT(&address) = VT_I8;
+        V_I8(&address) = reinterpret_cast<LONG_PTR>(record.get());
+    } else {
+        V_VT(&address) = VT_I4;
+        V_I4(&address) = static_cast<LONG>(reinterpret_cast<LONG_PTR>(record.get()));
+    }
+    ASSERT_EQ(Put(site.Dispatch(), L"FolderItem", address).hr, S_OK);
+    EXPECT_TRUE(sink->Saw("ControlError 1"));
+    const std::wstring parent(folder.Path().begin(), folder.Path().end());
+    EXPECT_EQ(AsText(Get(site.Dispatch(), L"CurrentFolder").value), parent);
+    EXPECT_EQ(AsLong(Get(site.Dispatch(), L"ListCount").value), 1);
     site.Destroy();
     sink->Release();
 }
