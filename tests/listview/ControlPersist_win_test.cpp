@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
+
+#include <olectl.h>
 #include <string>
 
 #include "ComObject_win.h"
@@ -149,6 +152,62 @@ TEST_F(ControlTest, PropertyBagSavedLoadsBackEqual) {
                              static_cast<IUnknown*>(second), static_cast<IUnknown*>(third)})
         object->Release();
     bag->Release();
+}
+
+}  // namespace
+}  // namespace panorell::testing
+
+namespace panorell::testing {
+namespace {
+
+// Records which properties the control says changed.
+class ChangeSink final : public corvella::com::ComObject<IPropertyNotifySink> {
+public:
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+    std::vector<DISPID> changed;
+};
+
+// Accepted sets tell the container and mark the control modified; the
+// tree link and ScreenUpdate only mark it; refused sets do neither.
+TEST_F(ControlTest, SettersTellTheContainerAndMarkTheControlModified) {
+    IDispatch* control = Create();
+    ASSERT_NE(control, nullptr);
+    IConnectionPointContainer* container = As<IConnectionPointContainer>(control, IID_IConnectionPointContainer);
+    IConnectionPoint* point = nullptr;
+    ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &point), S_OK);
+    auto* sink = new ChangeSink();
+    DWORD cookie = 0;
+    ASSERT_EQ(point->Advise(sink, &cookie), S_OK);
+    IPersistStreamInit* persist = As<IPersistStreamInit>(control, IID_IPersistStreamInit);
+    ASSERT_EQ(persist->InitNew(), S_OK);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
+
+    struct Row {
+        const wchar_t* name;
+        long value;
+        bool announced;
+        bool modified;
+    } rows[] = {{L"View", 4, false, false},  {L"View", 2, true, true},          {L"Hidden", -1, true, true},
+                {L"ScreenUpdate", 0, false, true}, {L"AutoLinkTreeHwnd", 0, false, true}, {L"MousePointer", 7, true, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name, row.name + lstrlenW(row.name)));
+        sink->changed.clear();
+        ASSERT_EQ(persist->InitNew(), S_OK);
+        (void)Put(control, row.name, Long(row.value));
+        EXPECT_EQ(!sink->changed.empty(), row.announced);
+        EXPECT_EQ(persist->IsDirty(), row.modified ? S_OK : S_FALSE);
+    }
+    EXPECT_EQ(point->Unadvise(cookie), S_OK);
+    EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
+    point->Release();
+    container->Release();
+    persist->Release();
+    control->Release();
+    sink->Release();
 }
 
 }  // namespace
