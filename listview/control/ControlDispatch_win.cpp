@@ -1,20 +1,11 @@
 // The control's IDispatch: names and types come from the type library, and
 // ITypeInfo::Invoke calls the matching get or put of the hidden vtable
 // interface. Errors a call raises reach the caller as an exception.
+#include "AutomationText_win.h"
 #include "Control_win.h"
 
 namespace panorell {
 
-namespace {
-
-BSTR WideText(const char* ansi) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
-    BSTR text = SysAllocStringLen(nullptr, length > 0 ? static_cast<UINT>(length - 1) : 0);
-    if (text != nullptr && length > 0) MultiByteToWideChar(CP_ACP, 0, ansi, -1, text, length);
-    return text;
-}
-
-}  // namespace
 
 HRESULT Control::LoadTypeInfos() {
     if (callsInfo_) return S_OK;
@@ -79,7 +70,7 @@ HRESULT Control::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
             SysFreeString(exception->bstrHelpFile);
             *exception = EXCEPINFO{};
             exception->bstrSource = SysAllocString(L"PanorellListView");
-            exception->bstrDescription = WideText(info.text);
+            exception->bstrDescription = ToBstr(info.text);
             exception->scode = static_cast<SCODE>(info.hresult);
         }
         hr = DISP_E_EXCEPTION;
@@ -94,7 +85,7 @@ HRESULT Control::Fail(ControlFault fault) {
     // Vtable callers get the same text through the error object.
     ICreateErrorInfo* made = nullptr;
     if (SUCCEEDED(CreateErrorInfo(&made))) {
-        BSTR text = WideText(info.text);
+        BSTR text = ToBstr(info.text);
         made->SetGUID(DIID__DPanorellListView);
         made->SetSource(const_cast<LPOLESTR>(L"PanorellListView"));
         made->SetDescription(text);

@@ -84,8 +84,16 @@ HRESULT Control::SaveMouseIcon(std::vector<uint8_t>& bytes) const {
     ComPtr<IStream> stream;
     HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, stream.Put());
     if (FAILED(hr)) return hr;
-    LONG size = 0;
-    if (FAILED(hr = picture->SaveAsFile(stream.Get(), TRUE, &size))) return hr;
+    // The picture's persisted form, which OleLoadPicture reads back; its
+    // length is where the stream ends (not every system reports it).
+    corvella::com::ComPtr<IPersistStream> persisted;
+    if (FAILED(hr = mouseIcon_->QueryInterface(IID_IPersistStream, persisted.PutVoid())) ||
+        FAILED(hr = persisted->Save(stream.Get(), TRUE)))
+        return hr;
+    ULARGE_INTEGER end{};
+    const LARGE_INTEGER none{};
+    if (FAILED(hr = stream->Seek(none, STREAM_SEEK_CUR, &end))) return hr;
+    const size_t size = static_cast<size_t>(end.QuadPart);
     HGLOBAL memory = nullptr;
     if (FAILED(hr = GetHGlobalFromStream(stream.Get(), &memory))) return hr;
     const auto* data = static_cast<const uint8_t*>(GlobalLock(memory));

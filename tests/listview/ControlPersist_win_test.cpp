@@ -212,3 +212,75 @@ TEST_F(ControlTest, SettersTellTheContainerAndMarkTheControlModified) {
 
 }  // namespace
 }  // namespace panorell::testing
+
+namespace panorell::testing {
+namespace {
+
+VARIANT Picture(PICTDESC& description) {
+    VARIANT value;
+    VariantInit(&value);
+    V_VT(&value) = VT_DISPATCH;
+    EXPECT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&V_DISPATCH(&value))),
+              S_OK);
+    return value;
+}
+
+SHORT PictureType(const VARIANT& value) {
+    if (V_VT(&value) != VT_DISPATCH || V_DISPATCH(&value) == nullptr) return -2;
+    IPicture* picture = nullptr;
+    if (FAILED(V_DISPATCH(&value)->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture)))) return -3;
+    SHORT type = -4;
+    picture->get_Type(&type);
+    picture->Release();
+    return type;
+}
+
+// MouseIcon takes icons only; an icon is saved and loaded with the other
+// properties, and bytes that are no picture load as no icon.
+TEST_F(ControlTest, MouseIconTakesIconsAndTravelsInTheStream) {
+    IDispatch* control = Create();
+    ASSERT_NE(control, nullptr);
+    PICTDESC bitmap{};
+    bitmap.cbSizeofstruct = sizeof bitmap;
+    bitmap.picType = PICTYPE_BITMAP;
+    bitmap.bmp.hbitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+    EXPECT_EQ(Put(control, L"MouseIcon", Picture(bitmap)).scode, static_cast<HRESULT>(0x800A017C));
+    PICTDESC icon{};
+    icon.cbSizeofstruct = sizeof icon;
+    icon.picType = PICTYPE_ICON;
+    icon.icon.hicon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));
+    ASSERT_EQ(Put(control, L"MouseIcon", Picture(icon)).hr, S_OK);
+    EXPECT_EQ(PictureType(Get(control, L"MouseIcon").value), PICTYPE_ICON);
+
+    IPersistStreamInit* saver = As<IPersistStreamInit>(control, IID_IPersistStreamInit);
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    ASSERT_EQ(saver->Save(stream, TRUE), S_OK);
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    IDispatch* copy = Create();
+    IPersistStreamInit* loader = As<IPersistStreamInit>(copy, IID_IPersistStreamInit);
+    ASSERT_EQ(loader->Load(stream), S_OK);
+    EXPECT_EQ(PictureType(Get(copy, L"MouseIcon").value), PICTYPE_ICON);
+
+    // Bytes that are no picture: the rest loads, the icon is empty.
+    ControlState state = ExchangeDefaults();
+    state.view = 3;
+    state.mouseIcon = {1, 2, 3, 4, 5};
+    const std::vector<uint8_t> bytes = SaveProperties(state, {});
+    IStream* damaged = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &damaged), S_OK);
+    damaged->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+    damaged->Seek(start, STREAM_SEEK_SET, nullptr);
+    ASSERT_EQ(loader->Load(damaged), S_OK);
+    EXPECT_EQ(AsLong(Get(copy, L"View").value), 3);
+    EXPECT_EQ(PictureType(Get(copy, L"MouseIcon").value), PICTYPE_NONE);
+
+    for (IUnknown* object : {static_cast<IUnknown*>(saver), static_cast<IUnknown*>(loader),
+                             static_cast<IUnknown*>(stream), static_cast<IUnknown*>(damaged),
+                             static_cast<IUnknown*>(control), static_cast<IUnknown*>(copy)})
+        object->Release();
+}
+
+}  // namespace
+}  // namespace panorell::testing
