@@ -24,6 +24,8 @@ callgrind_annotate --inclusive=yes build/bench-native/arrange.callgrind 2>/dev/n
 prefix=build/win32/bench-wineprefix
 source tools/virtual-session.sh
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# As installed: the launcher's main window carries the registered list control.
+wine regsvr32 /s "Z:$(realpath build/win32/dist/panorell.ocx | tr / '\\')" >/dev/null 2>&1
 for bench in $(find build/win32/bench -name "bench_*.exe" | sort); do
   echo "== $(basename "$bench" .exe)"
   wine "$bench"

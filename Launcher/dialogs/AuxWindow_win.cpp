@@ -26,6 +26,19 @@ bool AuxWindow::CreateAux(HINSTANCE instance, const char* className, const char*
     return hwnd_ != nullptr;
 }
 
+bool AuxWindow::PaintMessage(UINT message, WPARAM wParam) {
+    if (message == WM_PRINTCLIENT) {
+        Paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    }
+    if (message != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    Paint(dc);
+    EndPaint(hwnd_, &ps);
+    return true;
+}
+
 LRESULT CALLBACK AuxWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<AuxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);

@@ -27,6 +27,10 @@ protected:
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
     // The window is going away (its children still exist).
     virtual void OnDestroyed() {}
+    // Draws the client area, for windows that paint themselves.
+    virtual void Paint(HDC) {}
+    // Answers WM_PAINT and WM_PRINTCLIENT through Paint; false for other messages.
+    bool PaintMessage(UINT message, WPARAM wParam);
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

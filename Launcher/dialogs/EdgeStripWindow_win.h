@@ -28,7 +28,7 @@ public:
 
 private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     const Screen& screen_;
     int32_t colour_ = 0;

@@ -94,20 +94,11 @@ void SplashWindow::OnDestroyed() {
 }
 
 bool SplashWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (PaintMessage(message, wParam)) return true;
     switch (message) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && setHotKeyEnabled) setHotKeyEnabled(false);
             return false;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return true;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return true;
         case WM_ERASEBKGND:
             result = 1;
             return true;

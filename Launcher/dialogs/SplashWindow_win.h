@@ -36,7 +36,7 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroyed() override;
     void Layout(bool largeFonts);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     HINSTANCE instance_;
     const Screen& screen_;

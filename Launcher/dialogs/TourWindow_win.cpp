@@ -95,17 +95,8 @@ void TourWindow::Paint(HDC dc) {
 }
 
 bool TourWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    if (PaintMessage(message, wParam)) return true;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return true;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return true;
         case WM_COMMAND:
             if (LOWORD(wParam) == kNextId) ShowPage(2);
             if (LOWORD(wParam) == kBackId) ShowPage(1);

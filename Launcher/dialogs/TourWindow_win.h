@@ -29,7 +29,7 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Create(bool largeFonts);
     void ShowPage(int page);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     HINSTANCE instance_;
     const Screen& screen_;

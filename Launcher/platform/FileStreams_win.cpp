@@ -4,23 +4,11 @@
 
 #include <limits>
 
+#include "FileHandle_win.h"
+
 namespace corvella {
 
 namespace {
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 class WinInputFile final : public InputFile {
 public:
@@ -33,7 +21,7 @@ public:
     }
 
 private:
-    Handle file_;
+    FileHandle file_;
 };
 
 class WinOutputFile final : public OutputFile {
@@ -46,7 +34,7 @@ public:
     }
 
 private:
-    Handle file_;
+    FileHandle file_;
 };
 
 }  // namespace

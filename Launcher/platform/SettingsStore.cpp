@@ -46,6 +46,9 @@ std::optional<FileStamp> PortableSettingsStore::Replace(const std::string& text)
     return Stamp();
 }
 
-std::string PortableSettingsStore::Folder() const { return fs::path(path_).parent_path().string(); }
+std::string PathSettingsStore::Folder() const {
+    const std::size_t slash = path_.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path_.substr(0, slash);
+}
 
 }  // namespace corvella

@@ -30,18 +30,25 @@ public:
     virtual std::string Folder() const = 0;
 };
 
+// A store of one file named by its path.
+class PathSettingsStore : public SettingsStore {
+public:
+    explicit PathSettingsStore(std::string path) : path_(std::move(path)) {}
+    // What comes before the last slash or backslash; "." for a bare name.
+    std::string Folder() const override;
+
+protected:
+    std::string path_;
+};
+
 // The store over the C++ library's files, for builds without the platform's
 // own file calls and for the core tests.
-class PortableSettingsStore final : public SettingsStore {
+class PortableSettingsStore final : public PathSettingsStore {
 public:
-    explicit PortableSettingsStore(std::string path) : path_(std::move(path)) {}
+    using PathSettingsStore::PathSettingsStore;
     FileStamp Stamp() override;
     std::optional<std::string> ReadAll(FileStamp& stamp) override;
     std::optional<FileStamp> Replace(const std::string& text) override;
-    std::string Folder() const override;
-
-private:
-    std::string path_;
 };
 
 }  // namespace corvella

@@ -4,26 +4,13 @@
 
 #include <algorithm>
 
+#include "FileHandle_win.h"
+
 namespace corvella {
 
 namespace {
 
 uint64_t Join(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
 
 bool WriteAll(HANDLE file, const std::string& text) {
     std::size_t done = 0;
@@ -60,7 +47,7 @@ FileStamp WinSettingsStore::Stamp() {
 }
 
 std::optional<std::string> WinSettingsStore::ReadAll(FileStamp& stamp) {
-    Handle file(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    FileHandle file(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!file.valid() || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
@@ -84,7 +71,7 @@ std::optional<FileStamp> WinSettingsStore::Replace(const std::string& text) {
     const std::string beside = path_ + ".new";
     bool written = false;
     {
-        Handle file(CreateFileA(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FileHandle file(CreateFileA(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
         if (!file.valid()) return std::nullopt;
         written = WriteAll(file.get(), text) && FlushFileBuffers(file.get());
@@ -94,11 +81,6 @@ std::optional<FileStamp> WinSettingsStore::Replace(const std::string& text) {
         return std::nullopt;
     }
     return Stamp();
-}
-
-std::string WinSettingsStore::Folder() const {
-    const std::size_t slash = path_.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : path_.substr(0, slash);
 }
 
 }  // namespace corvella

@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "SettingsStore.h"
 
 namespace corvella {
@@ -8,16 +6,12 @@ namespace corvella {
 // The settings file through the platform's file calls: the new text goes to
 // a file beside it, is flushed to the disk and then moved over the old one
 // with write-through, which replaces the directory entry in one step.
-class WinSettingsStore final : public SettingsStore {
+class WinSettingsStore final : public PathSettingsStore {
 public:
-    explicit WinSettingsStore(std::string fullPath) : path_(std::move(fullPath)) {}
+    using PathSettingsStore::PathSettingsStore;
     FileStamp Stamp() override;
     std::optional<std::string> ReadAll(FileStamp& stamp) override;
     std::optional<FileStamp> Replace(const std::string& text) override;
-    std::string Folder() const override;
-
-private:
-    std::string path_;
 };
 
 }  // namespace corvella

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "platform/ComObject_win.h"
+
 namespace corvella::testing {
 
 namespace {
@@ -44,29 +46,7 @@ HGLOBAL Duplicate(HGLOBAL source) {
 }
 
 template <typename Interface>
-class Unknown : public Interface {
-public:
-    virtual ~Unknown() = default;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(Interface))) {
-            *out = static_cast<Interface*>(this);
-            this->AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
-private:
-    LONG references_ = 1;
-};
+using Unknown = corvella::com::ComObject<Interface>;
 
 // One format, in global memory.
 class DataObject final : public Unknown<IDataObject> {

@@ -2,7 +2,7 @@
 
 #include <oleauto.h>
 
-#include "ComObject_win.h"
+#include "../../platform/ComObject_win.h"
 #include "ShortcutLink_win.h"
 
 namespace corvella::shortcutreader {
@@ -44,7 +44,7 @@ HRESULT Failure(HRESULT hr, EXCEPINFO* exception) {
     return DISP_E_EXCEPTION;
 }
 
-class ReaderObject final : public ComObject<IDispatch, IID_IDispatch> {
+class ReaderObject final : public com::ComObject<IDispatch> {
 public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (count == nullptr) return E_INVALIDARG;
@@ -123,21 +123,21 @@ HRESULT ReaderObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS
     return Read(*params, exception, badArgument);
 }
 
-class ReaderFactory final : public ComObject<IClassFactory, IID_IClassFactory> {
+class ReaderFactory final : public com::ComObject<IClassFactory> {
 public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         if (out != nullptr) *out = nullptr;
         if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-        return CreateAndQuery<ReaderObject>(iid, out);
+        return com::CreateAndQuery<ReaderObject>(iid, out);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-        CountLock(lock != FALSE);
+        com::LockModule(lock != FALSE);
         return S_OK;
     }
 };
 
 }  // namespace
 
-HRESULT GetReaderClassObject(REFIID iid, void** out) noexcept { return CreateAndQuery<ReaderFactory>(iid, out); }
+HRESULT GetReaderClassObject(REFIID iid, void** out) noexcept { return com::CreateAndQuery<ReaderFactory>(iid, out); }
 
 }  // namespace corvella::shortcutreader

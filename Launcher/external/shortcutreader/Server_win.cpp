@@ -1,8 +1,7 @@
-// The shortcut reader's in-process server: its entry points, the class
-// object and the module's object and lock counts.
+// The shortcut reader's in-process server: its entry points.
 #include <windows.h>
 
-#include "ComObject_win.h"
+#include "../../platform/ComObject_win.h"
 #include "ReaderObject_win.h"
 #include "Registration_win.h"
 #include "ShortcutReaderId_win.h"
@@ -12,26 +11,8 @@ namespace corvella::shortcutreader {
 namespace {
 
 HMODULE gModule = nullptr;
-LONG gObjects = 0;
-LONG gLocks = 0;
 
 }  // namespace
-
-void CountObject(bool created) noexcept {
-    if (created)
-        InterlockedIncrement(&gObjects);
-    else
-        InterlockedDecrement(&gObjects);
-}
-
-void CountLock(bool locked) noexcept {
-    if (locked)
-        InterlockedIncrement(&gLocks);
-    else
-        InterlockedDecrement(&gLocks);
-}
-
-bool ModuleInUse() noexcept { return gObjects != 0 || gLocks != 0; }
 
 }  // namespace corvella::shortcutreader
 
@@ -52,7 +33,7 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID iid
     return GetReaderClassObject(iid, out);
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return ModuleInUse() ? S_FALSE : S_OK; }
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return corvella::com::ModuleInUse() ? S_FALSE : S_OK; }
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
     try {
