@@ -28,8 +28,12 @@ HWND OptionsDialogWindow::Add(std::vector<HWND>& group, HWND control) {
     return control;
 }
 
+// A group's frame lies under its controls, at the bottom of the window
+// order, so that it never paints over them.
 HWND OptionsDialogWindow::Group(const char* caption, int id, int x, int y, int width, int height) {
-    return Child("BUTTON", BS_GROUPBOX, id, x, y, width, height, caption);
+    HWND group = Child("BUTTON", BS_GROUPBOX, id, x, y, width, height, caption);
+    if (group) SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return group;
 }
 
 HWND OptionsDialogWindow::CheckBox(int number, int x, int y, int width, int height) {

@@ -19,11 +19,11 @@ void ReportStep(uint32_t error, const char* step, Dialogs& dialogs) {
 }
 
 // Restart and shut-down: the privilege (NT family), the save, the exit call.
-void EndSession(uint32_t flags, const SystemActionDeps& deps) {
+void ExitAfterSaving(uint32_t flags, const SystemActionDeps& deps) {
     DeleteTempFiles(deps.files);
     if (deps.gIsWinNT == 1) EnableShutdownPrivilege(deps.session, deps.dialogs);
     Call(deps.saveSettings);
-    deps.session.ExitWindows(flags, kExitReserved);
+    deps.session.EndSession(flags, kExitReserved);
 }
 
 }  // namespace
@@ -39,13 +39,13 @@ void EnableShutdownPrivilege(Session& session, Dialogs& dialogs) {
 void LogOffUser(const SystemActionDeps& deps) {
     DeleteTempFiles(deps.files);
     Call(deps.saveSettings);
-    deps.session.ExitWindows(kExitLogOff | kExitForce, kExitReserved);
+    deps.session.EndSession(kExitLogOff | kExitForce, kExitReserved);
     Call(deps.endProgram);
 }
 
-void RestartSystem(const SystemActionDeps& deps) { EndSession(kExitReboot, deps); }
+void RestartSystem(const SystemActionDeps& deps) { ExitAfterSaving(kExitReboot, deps); }
 
-void ShutDownSystem(const SystemActionDeps& deps) { EndSession(kExitShutDown | kExitForce, deps); }
+void ShutDownSystem(const SystemActionDeps& deps) { ExitAfterSaving(kExitShutDown | kExitForce, deps); }
 
 void RunSystemCommand(SystemCommand command, const SystemActionDeps& deps) {
     Settings& s = deps.settings;

@@ -62,7 +62,7 @@ public:
     virtual uint32_t LookupShutdownPrivilege() = 0;
     virtual uint32_t AdjustTokenPrivileges() = 0;
     // Ends the session; the result is not examined.
-    virtual void ExitWindows(uint32_t flags, uint32_t reserved) = 0;
+    virtual void EndSession(uint32_t flags, uint32_t reserved) = 0;
 };
 
 }  // namespace corvella

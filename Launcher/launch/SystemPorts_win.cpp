@@ -58,7 +58,7 @@ uint32_t WinSession::AdjustTokenPrivileges() {
     return GetLastError();
 }
 
-void WinSession::ExitWindows(uint32_t flags, uint32_t reserved) { ExitWindowsEx(flags, reserved); }
+void WinSession::EndSession(uint32_t flags, uint32_t reserved) { ExitWindowsEx(flags, reserved); }
 
 HMODULE LoadLibraryByFullPath(const std::string& path) {
     HMODULE module = LoadLibraryExA(path.c_str(), nullptr,

@@ -28,7 +28,7 @@ public:
     uint32_t OpenProcessToken() override;
     uint32_t LookupShutdownPrivilege() override;
     uint32_t AdjustTokenPrivileges() override;
-    void ExitWindows(uint32_t flags, uint32_t reserved) override;
+    void EndSession(uint32_t flags, uint32_t reserved) override;
 
 private:
     HANDLE process_ = nullptr;

@@ -84,7 +84,7 @@ public:
     uint32_t OpenProcessToken() override { return Log("OpenProcessToken", errors[1]); }
     uint32_t LookupShutdownPrivilege() override { return Log("LookupPrivilegeValue", errors[2]); }
     uint32_t AdjustTokenPrivileges() override { return Log("AdjustTokenPrivileges", errors[3]); }
-    void ExitWindows(uint32_t flags, uint32_t reserved) override {
+    void EndSession(uint32_t flags, uint32_t reserved) override {
         log_.push_back("exit " + std::to_string(flags) + " " + std::to_string(reserved));
     }
     // The last-error value after each of the four privilege steps.
