@@ -28,12 +28,15 @@ HWND OptionsDialogWindow::Add(std::vector<HWND>& group, HWND control) {
     return control;
 }
 
-// A group's frame lies under its controls, at the bottom of the window
-// order, so that it never paints over them.
-HWND OptionsDialogWindow::Group(const char* caption, int id, int x, int y, int width, int height) {
-    HWND group = Child("BUTTON", BS_GROUPBOX, id, x, y, width, height, caption);
-    if (group) SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return group;
+// A group: a raised panel with its caption in bold. Controls made later go
+// under it in the window order, so OnInit moves the panels to the bottom once
+// all exist.
+void OptionsDialogWindow::Group(std::vector<HWND>& members, const char* caption, int id, int x, int y, int width,
+                                int height) {
+    HWND frame = ThreeD(threed::CreatePanel(Handle(), id, this), "", x, y, width, height);
+    if (frame) frames_.push_back(frame);
+    Add(members, frame);
+    Add(members, Label(caption, x + 8, y + 4, width - 16, 14, true));
 }
 
 HWND OptionsDialogWindow::CheckBox(int number, int x, int y, int width, int height) {
@@ -45,7 +48,7 @@ HWND OptionsDialogWindow::CheckBox(int number, int x, int y, int width, int heig
 }
 
 void OptionsDialogWindow::CreateAppearance() {
-    Add(appearance_, Group("Appearance", ids::kAppearance, 10, 8, 500, 104));
+    Group(appearance_, "Appearance", ids::kAppearance, 10, 8, 500, 104);
     int y = 28;
     for (int number : {1, 2, 4, 8}) {
         Add(appearance_, CheckBox(number, kLeft, y, kRowWidth, kRowHeight));
@@ -54,7 +57,7 @@ void OptionsDialogWindow::CreateAppearance() {
 }
 
 void OptionsDialogWindow::CreateBehavior() {
-    Add(behavior_, Group("Behavior", ids::kBehavior, 10, 118, 500, 218));
+    Group(behavior_, "Behavior", ids::kBehavior, 10, 118, 500, 218);
     int y = 138;
     for (int number : {3, 5, 6, 7}) {
         Add(behavior_, CheckBox(number, kLeft, y, kRowWidth, kRowHeight));
@@ -76,11 +79,12 @@ void OptionsDialogWindow::CreateBehavior() {
 }
 
 void OptionsDialogWindow::CreateShadeAndSecurity() {
-    Add(shadeMode_, Group("Windowshade Mode", ids::kShadeMode, 10, 342, 245, 96));
+    Group(shadeMode_, "Windowshade Mode", ids::kShadeMode, 10, 342, 245, 96);
     for (int i = 0; i < kShadeOptions; ++i)
         Add(shadeMode_, Child("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, ids::kOption1 + i, kLeft, 362 + 22 * i, 220,
                               kRowHeight, kShadeOptionCaptions[i]));
-    Group("Security", ids::kSecurity, 265, 342, 245, 96);
+    std::vector<HWND> security;  // never disabled
+    Group(security, "Security", ids::kSecurity, 265, 342, 245, 96);
     Child("STATIC", SS_LEFT, ids::kLockedLabel, 277, 362, 220, 16, "Configuration is");
     Child("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, ids::kCommand2, 277, 388, 100, 26, "&Lock");
     Child("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, ids::kCommand3, 385, 388, 115, 26, "Change &Password");
@@ -92,6 +96,7 @@ void OptionsDialogWindow::OnInit() {
     CreateShadeAndSecurity();
     Label(kTip, 10, 450, 380, 30);
     Child("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, ids::kCommand1, 410, 448, 100, 28, "&Close");
+    for (HWND frame : frames_) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     dialog_.OnActivate();
 }
 

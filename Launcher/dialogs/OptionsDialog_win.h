@@ -1,6 +1,6 @@
 #pragma once
 // The Options dialog's window: the Appearance, Behavior, Windowshade Mode and
-// Security groups of standard controls, and the view the core's handlers act
+// Security groups (panels holding standard controls), and the view the core's handlers act
 // through. Closing it, whichever way, commits the controls.
 #include <windows.h>
 
@@ -39,7 +39,7 @@ private:
     void CreateAppearance();
     void CreateBehavior();
     void CreateShadeAndSecurity();
-    HWND Group(const char* caption, int id, int x, int y, int width, int height);
+    void Group(std::vector<HWND>& members, const char* caption, int id, int x, int y, int width, int height);
     HWND Add(std::vector<HWND>& group, HWND control);
     HWND CheckBox(int number, int x, int y, int width, int height);
 
@@ -66,6 +66,7 @@ private:
     OptionsDialog dialog_;
     // The controls of the three option groups, disabled while locked.
     std::vector<HWND> appearance_, behavior_, shadeMode_;
+    std::vector<HWND> frames_;
     bool closing_ = false;
 };
 
