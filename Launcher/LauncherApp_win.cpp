@@ -36,6 +36,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     CreateAuxiliaryWindows(instance);
+    CreateSystemActions();
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };

@@ -17,6 +17,9 @@
 #include "launch/LaunchItem.h"
 #include "launch/Shell_win.h"
 #include "launch/ShortcutReader_win.h"
+#include "launch/EjectDrives.h"
+#include "launch/SystemActions.h"
+#include "launch/SystemPorts_win.h"
 #include "mainwindow/ArrangeWindow.h"
 #include "mainwindow/ContextMenus.h"
 #include "mainwindow/Interaction.h"
@@ -104,6 +107,14 @@ private:
     void ApplyLooksNow();
     void WithHotKeyResting(const std::function<void()>& showDialog);
 
+    // The drive list, the eject button, the three system commands and the
+    // Options dialog (LauncherSystem_win.cpp).
+    void CreateSystemActions();
+    void BuildEjectDriveList() override;
+    EjectDeps EjectDepsNow();
+    void RunSystem(SystemCommand command);
+    void ShowOptionsDialog();
+
     // Files dropped from the shell (LauncherDrops_win.cpp).
     void CreateDrops();
     DropDeps DropDepsNow();
@@ -149,6 +160,11 @@ private:
     std::unique_ptr<SplashWindow> splash_;
     WinClock clock_;
     int16_t gTitlePhase_ = 0;
+    WinDrives drives_;
+    WinStopwatch stopwatch_;
+    WinSession session_;
+    std::unique_ptr<WinEjectLibrary> ejectLibrary_;
+    EjectDriveState ejectDrives_;
 };
 
 }  // namespace corvella

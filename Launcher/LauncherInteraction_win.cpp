@@ -22,11 +22,13 @@ void LauncherApp::ShowContextMenu(ContextMenuName menu) {
     if (chosen) RunMenuCommand(*chosen, interaction_.gMenuIndex, MenuCommands());
 }
 
-// The options and system commands reach parts of the launcher that are not
-// built yet; until then they do nothing.
 MenuCommandDeps LauncherApp::MenuCommands() {
-    return {settings_, *model_, dialogs_, cues_, LayoutCommands(), {},
-            [this] { ShowThemeDialog(); }, [this] { ShowButtonSizesDialog(); }, {}, {}, {},
+    return {settings_, *model_, dialogs_, cues_, LayoutCommands(),
+            [this] { ShowOptionsDialog(); },
+            [this] { ShowThemeDialog(); }, [this] { ShowButtonSizesDialog(); },
+            [this] { RunSystem(SystemCommand::LogOff); },
+            [this] { RunSystem(SystemCommand::ShutDown); },
+            [this] { RunSystem(SystemCommand::Restart); },
             [this] { ShowAbout(); },
             [this] { OnExitCommand(settings_, Deps()); }};
 }

@@ -24,9 +24,10 @@ void MainWindowEvents::OnMouseDown(int id, int button, int, int, int) {
     if (Is(c, ControlName::sectionButton)) handlers_->OnTabMouseDown(c->index, button);
 }
 
-void MainWindowEvents::OnMouseUp(int id, int, int shift, int, int) {
+void MainWindowEvents::OnMouseUp(int id, int button, int shift, int, int) {
     const auto c = MainWindowControls::FromControlId(id);
     if (!handlers_) return;
+    if (Is(c, ControlName::MinBut) && onEjectButtonUp) onEjectButtonUp(button);
     if (Is(c, ControlName::buttonObj)) handlers_->OnButtonMouseUp(c->index, shift);
     if (Is(c, ControlName::sectionButton)) handlers_->OnTabMouseUp(c->index);
 }

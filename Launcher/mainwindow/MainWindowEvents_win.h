@@ -30,6 +30,8 @@ public:
     // (nothing for the window itself); ignored while unset.
     std::function<void(std::optional<ControlRef> on, DroppedData& data)> onDrop;
     std::function<void(std::optional<ControlRef> over)> onDragOver;
+    // The eject button MinBut released, with the mouse button.
+    std::function<void(int button)> onEjectButtonUp;
 
 private:
     MainWindowInteraction* handlers_ = nullptr;

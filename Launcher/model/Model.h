@@ -97,6 +97,14 @@ public:
     bool busy() const { return busy_; }
     void SetBusy(bool busy) { busy_ = busy; }
 
+    // The eject button: its drive chosen from the stored letter, and its
+    // caption, whose first letter is stored.
+    std::function<void(const std::string& ejectDefault)> onRestoreEjectSelection;
+    void RestoreEjectSelection(const std::string& ejectDefault) override {
+        if (onRestoreEjectSelection) onRestoreEjectSelection(ejectDefault);
+    }
+    std::string EjectButtonCaption() const override { return deps_.controls.Caption({ControlName::MinBut}); }
+
     // The welcome window, shown while the settings load at start-up.
     std::function<void()> onShowSplash;
     void ShowSplash() override {

@@ -223,10 +223,18 @@ TEST(Looks, TheBottomBarShowsTheSectionColourFromTheStart) {
     ASSERT_TRUE(s.Start());
     Settle(s.window);
     EXPECT_TRUE(testing::SaveScreenshot(s.window, "looks-bottom-bar"));
+    // The eject button's caption (the test prefix's CD-ROM drive) covers
+    // most of its face: its corner beside the bevel shows the colour.
+    auto faceCorner = [](HWND bar) {
+        RECT r;
+        GetWindowRect(bar, &r);
+        return POINT{r.right - 4, r.bottom - 4};
+    };
     for (int id : {kOptionsButton, 3006, 3007}) {
         HWND bar = s.Control(id);
-        EXPECT_TRUE(WaitUntil([&] { return IsRed(ScreenColourAt(FacePoint(bar))); }, 5000))
-            << id << " " << std::hex << ScreenColourAt(FacePoint(bar));
+        const POINT at = id == 3006 ? faceCorner(bar) : FacePoint(bar);
+        EXPECT_TRUE(WaitUntil([&] { return IsRed(ScreenColourAt(at)); }, 5000))
+            << id << " " << std::hex << ScreenColourAt(at);
     }
 }
 
