@@ -6,28 +6,28 @@ namespace panorell {
 
 bool FolderWatcher::Start(HWND window, UINT message, const std::string& path, DWORD filter, LPARAM tag) noexcept {
     Stop();
+    // The notification is armed here, before Start returns, so that a
+    // change made right after a listing is seen; the thread only waits on
+    // it. A folder that cannot be watched leaves nothing to wait for.
+    HANDLE change = FindFirstChangeNotificationA(path.c_str(), FALSE, filter);
+    if (change == INVALID_HANDLE_VALUE) return true;
     // A manual-reset event rather than a thread message asks the thread to
     // end: it cannot be lost before the thread has a message queue.
     stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!stop_) return false;
-    HANDLE armed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!armed) {
-        Stop();
-        return false;
+    if (stop_) {
+        try {
+            thread_ = std::thread(Watch, window, message, filter, tag, stop_, change);
+            return true;
+        } catch (const std::exception&) {
+        }
     }
-    try {
-        thread_ = std::thread(Watch, window, message, path, filter, tag, stop_, armed);
-    } catch (const std::exception&) {
-        CloseHandle(armed);
-        Stop();
-        return false;
-    }
-    // Returns once the notification is in place (or has failed), so that a
-    // change made right after a listing is seen. The thread signals right
-    // after its one set-up call, whatever that call answers.
-    WaitForSingleObject(armed, INFINITE);
-    CloseHandle(armed);
-    return true;
+    FindCloseChangeNotification(change);
+    Stop();
+    return false;
+}
+
+void FolderWatcher::Signal() noexcept {
+    if (stop_) SetEvent(stop_);
 }
 
 void FolderWatcher::Stop() noexcept {
@@ -39,11 +39,7 @@ void FolderWatcher::Stop() noexcept {
     stop_ = nullptr;
 }
 
-void FolderWatcher::Watch(HWND window, UINT message, std::string path, DWORD filter, LPARAM tag,
-                          HANDLE stop, HANDLE armed) noexcept {
-    HANDLE change = FindFirstChangeNotificationA(path.c_str(), FALSE, filter);
-    SetEvent(armed);  // Start closes it once woken; not touched again here
-    if (change == INVALID_HANDLE_VALUE) return;
+void FolderWatcher::Watch(HWND window, UINT message, DWORD filter, LPARAM tag, HANDLE stop, HANDLE change) noexcept {
     HANDLE handles[] = {stop, change};
     for (;;) {
         DWORD woke = WaitForMultipleObjects(2, handles, FALSE, INFINITE);

@@ -19,16 +19,18 @@ public:
 
     // Stops any previous watch, then watches `path` for changes of kind
     // `filter` (1 file names, 2 folder names). Each change posts `message`
-    // to `window` with wParam `filter` and lParam `tag`. False when the
-    // thread could not be started; the list goes on without it.
+    // to `window` with wParam `filter` and lParam `tag`. A folder that
+    // cannot be watched is not (true, with no thread); false when the
+    // thread could not be started. Either way the list goes on without it.
     bool Start(HWND window, UINT message, const std::string& path, DWORD filter, LPARAM tag) noexcept;
+    // Asks the thread to end without waiting for it.
+    void Signal() noexcept;
     // Ends the watch and waits for its thread; safe when none runs.
     void Stop() noexcept;
     bool Running() const noexcept { return thread_.joinable(); }
 
 private:
-    static void Watch(HWND window, UINT message, std::string path, DWORD filter, LPARAM tag, HANDLE stop,
-                      HANDLE armed) noexcept;
+    static void Watch(HWND window, UINT message, DWORD filter, LPARAM tag, HANDLE stop, HANDLE change) noexcept;
 
     std::thread thread_;
     HANDLE stop_ = nullptr;

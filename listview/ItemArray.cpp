@@ -1,8 +1,8 @@
 #include "ItemArray.h"
 
 #include <algorithm>
-#include <numeric>
 
+#include "ItemOrder.h"
 #include "TextFold.h"
 
 namespace panorell {
@@ -48,16 +48,7 @@ SortKey SortKeyOf(const ListItem& item) noexcept {
 }
 
 std::vector<int> ItemArray::Sort(int column, bool descending, bool inMyComputer) {
-    // The keys are made once; the comparison then touches no item.
-    std::vector<SortKey> keys;
-    keys.reserve(items_.size());
-    for (const auto& item : items_) keys.push_back(SortKeyOf(*item));
-    std::vector<int> order(items_.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareItems(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)], column, descending,
-                            inMyComputer) < 0;
-    });
+    std::vector<int> order = SortedOrder(items_, column, descending, inMyComputer);
     std::vector<std::unique_ptr<ListItem>> sorted;
     sorted.reserve(items_.size());
     std::vector<int> newIndexOf(items_.size());

@@ -25,6 +25,10 @@ constexpr ColumnInfo kExtraColumns[] = {
     {kModifiedColumn, "Modified", LVCFMT_LEFT, &ColumnWidths::modified},
 };
 
+void SetWidth(HWND list, int column, int width) {
+    if (ListView_GetColumnWidth(list, column) != width) ListView_SetColumnWidth(list, column, width);
+}
+
 void InsertColumn(HWND list, int position, const char* header, int format, int width, int subItem) {
     LVCOLUMNA column{};
     column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -55,22 +59,39 @@ void ListWindow::DeleteColumnsFrom(int first) {
 }
 
 void ListWindow::InsertExtraColumns() {
-    if (currentPath_.empty() && current_) return;  // virtual folders show Name only
     int position = 1;
     for (const auto& c : kExtraColumns) {
-        if (!showColumn_[c.which]) continue;
+        if (!ExtraColumnWanted(c.which)) continue;
         InsertColumn(list_, position, c.header, c.format, gWidths.*c.width, c.which);
         columnIndex_[c.which] = position++;
     }
 }
 
+bool ListWindow::ExtraColumnWanted(ExtraColumn which) const {
+    return showColumn_[which] && !(currentPath_.empty() && current_);  // virtual folders show Name only
+}
+
 void ListWindow::RebuildColumns() {
     if (!list_) return;
+    // The next folder mostly shows the same columns: in the details view
+    // they stay, only their widths are brought up to the shared ones.
+    // Making the header anew costs more than listing a small folder. (In
+    // the other views a column width is the list's own, so they rebuild.)
+    bool same = columnsMade_ && view_ == kViewReport;
+    for (const auto& c : kExtraColumns) same = same && (columnIndex_[c.which] > 0) == ExtraColumnWanted(c.which);
+    if (same) {
+        SetWidth(list_, 0, gWidths.name);
+        for (const auto& c : kExtraColumns) {
+            if (columnIndex_[c.which] > 0) SetWidth(list_, columnIndex_[c.which], gWidths.*c.width);
+        }
+        return;
+    }
     // A new Name column goes in front before the old ones are deleted, so
     // the list is never without a column.
     InsertColumn(list_, 0, "Name", LVCFMT_LEFT, gWidths.name, 0);
     DeleteColumnsFrom(1);
     InsertExtraColumns();
+    columnsMade_ = true;
 }
 
 void ListWindow::SetColumn(ExtraColumn which, bool shown) {

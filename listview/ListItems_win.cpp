@@ -78,7 +78,9 @@ void ListWindow::PutMarks(const Marks& before, const Marks& after) {
     for (int i : before.selected) {
         if (i < count) ListView_SetItemState(list_, i, 0, LVIS_SELECTED);
     }
-    if (before.focused >= 0 && before.focused < count && before.focused != after.focused) {
+    // Focusing an item takes the focus from the one that had it; only a
+    // focus whose item is gone is taken away by hand.
+    if (before.focused >= 0 && before.focused < count && after.focused < 0) {
         ListView_SetItemState(list_, before.focused, 0, LVIS_FOCUSED);
     }
     for (int i : after.selected) ListView_SetItemState(list_, i, LVIS_SELECTED, LVIS_SELECTED);

@@ -43,6 +43,9 @@ private:
 }  // namespace
 
 void ListWindow::StopWatchers() {
+    // Both are told first, so they end side by side rather than in turn.
+    folderWatcher_.Signal();
+    fileWatcher_.Signal();
     folderWatcher_.Stop();
     fileWatcher_.Stop();
 }
@@ -228,8 +231,15 @@ void ListWindow::SortBy(int column) {
     if (column < 0 || !list_) return;
     sort_.Click(column);
     Marks before = TakeMarks();
-    MoveMarks(before, items_.Sort(sort_.column, sort_.descending, nameSpace_ == kMyComputer));
-    if (screenUpdate_) InvalidateRect(list_, nullptr, TRUE);
+    std::vector<int> moved = items_.Sort(sort_.column, sort_.descending, nameSpace_ == kMyComputer);
+    // The focus moving to its item's new place must not scroll and paint
+    // the list on its own: one repaint follows.
+    if (screenUpdate_) Redraw(false);
+    MoveMarks(before, moved);
+    if (screenUpdate_) {
+        Redraw(true);
+        InvalidateRect(list_, nullptr, TRUE);
+    }
 }
 
 }  // namespace panorell

@@ -78,6 +78,7 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
     ListView_SetImageList(list_, large, LVSIL_NORMAL);
     // The overlay, cut and drop marks come from the items, like their texts.
     ListView_SetCallbackMask(list_, LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED);
+    columnsMade_ = false;
     RebuildColumns();
     return true;
 }

@@ -183,6 +183,7 @@ private:
     // Columns (ListColumns_win.cpp).
     void RememberColumnWidths();
     void RebuildColumns();
+    bool ExtraColumnWanted(ExtraColumn which) const;
     void InsertExtraColumns();
     void DeleteColumnsFrom(int first);
 
@@ -201,6 +202,7 @@ private:
     int view_ = kViewList;
     bool showColumn_[4] = {true, true, true, true};
     int columnIndex_[4] = {0, -1, -1, -1};
+    bool columnsMade_ = false;    // the header holds the columns columnIndex_ names
     SortState sort_;
     FolderWatcher folderWatcher_, fileWatcher_;
     DetailFiller filler_;

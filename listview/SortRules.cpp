@@ -20,20 +20,19 @@ int CompareNames(const SortKey& a, const SortKey& b, bool inMyComputer) noexcept
     return 0;
 }
 
-// Invalid times sort as the earliest possible time.
-uint64_t TimeValue(const LocalTime& t) noexcept {
-    if (!IsValidLocalTime(t)) return 0;
-    uint64_t v = t.year;
-    for (uint16_t part : {t.month, t.day, t.hour, t.minute, t.second, t.milliseconds}) v = v * 1000 + part;
-    return v;
-}
-
 int Directed(int result, const SortKey& a, const SortKey& b, bool descending) noexcept {
     if (a.isFolder != b.isFolder) return a.isFolder ? -1 : 1;
     return descending ? -result : result;
 }
 
 }  // namespace
+
+uint64_t SortTimeValue(const LocalTime& t) noexcept {
+    if (!IsValidLocalTime(t)) return 0;
+    uint64_t v = t.year;
+    for (uint16_t part : {t.month, t.day, t.hour, t.minute, t.second, t.milliseconds}) v = v * 1000 + part;
+    return v;
+}
 
 int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending, bool inMyComputer) noexcept {
     int result = 0;
@@ -51,7 +50,7 @@ int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending
         if (result == 0) result = Directed(CompareNames(a, b, inMyComputer), a, b, descending);
         break;
     case kSortModified: {
-        uint64_t ta = TimeValue(a.modified), tb = TimeValue(b.modified);
+        uint64_t ta = SortTimeValue(a.modified), tb = SortTimeValue(b.modified);
         result = ta < tb ? -1 : (ta > tb ? 1 : 0);
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 // The order of a list's items when sorted by one of its columns.
+#include <cstdint>
 #include <string_view>
 
 #include "ItemDetails.h"
@@ -20,6 +21,9 @@ struct SortKey {
 
 // A parsing name such as "C:\": a letter, anything, then a backslash.
 bool IsDriveName(std::string_view parsingName) noexcept;
+
+// A time as one number in its sort order; invalid times are 0, the earliest.
+uint64_t SortTimeValue(const LocalTime& t) noexcept;
 
 // -1, 0 or 1: the order of `a` and `b` sorted by `column`. Folders come
 // before other items in either direction; `descending` reverses the rest.

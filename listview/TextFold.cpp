@@ -67,6 +67,13 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept {
     return x.Done() ? -1 : 1;
 }
 
+uint64_t FoldedPrefix(std::string_view text) noexcept {
+    Folder x{text};
+    uint64_t prefix = 0;
+    for (int n = 0; n < 8; ++n) prefix = prefix << 8 | (x.Done() ? 0u : x.Next());
+    return prefix;
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) noexcept {
     Folder x{text}, y{prefix};
     while (!y.Done()) {

@@ -5,6 +5,7 @@
 // first list is made (TextFold_win); until then the Western (Windows-1252)
 // table holds.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace panorell {
@@ -30,6 +31,12 @@ char FoldByte(char c) noexcept;
 // second byte of a double-byte character is compared as it is: it may look
 // like an ASCII letter without being one.
 int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept;
+
+// The first eight bytes of `text` as CompareIgnoringCase sees them, packed
+// high byte first and padded with zero bytes. When the prefixes of two texts
+// differ, they order as the texts do; when they are equal, the texts must be
+// compared.
+uint64_t FoldedPrefix(std::string_view text) noexcept;
 
 // True when `text` begins with `prefix`, ignoring case as above.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) noexcept;

@@ -187,6 +187,39 @@ TEST_F(ListFixture, HiddenColumnsLeaveTheOthersWithTheirTexts) {
     EXPECT_EQ(std::string(text), "3.00");
 }
 
+// Folder to folder the columns stay as they are, with the widths the user
+// gave them; a virtual folder in between takes them away and brings them
+// back with those widths.
+TEST_F(ListFixture, ColumnsKeepTheirWidthsFromFolderToFolder) {
+    TempFolder folder;
+    MakeFolder(folder, "sub");
+    MakeFile(folder, "a.txt");
+    list_->SetView(kViewReport);
+    ASSERT_TRUE(list_->MoveToPath(folder.Path()));
+    HWND list = list_->List();
+    ListView_SetColumnWidth(list, 0, 151);
+    ListView_SetColumnWidth(list, list_->ColumnIndex(kTypeColumn), 111);
+    auto widths = [&] {
+        std::vector<int> w;
+        for (int i = 0; i < static_cast<int>(Headers(list).size()); ++i) w.push_back(ListView_GetColumnWidth(list, i));
+        return w;
+    };
+    std::vector<int> set = widths();
+    ASSERT_EQ(set.size(), 4u);
+    for (const char* where : {"sub", "", "controls", ""}) {
+        if (std::string(where) == "controls") {
+            ASSERT_TRUE(list_->MoveToNameSpace(kControls));
+            EXPECT_EQ(Headers(list), (std::vector<std::string>{"Name"}));
+            EXPECT_EQ(list_->ColumnIndex(kTypeColumn), -1);
+            continue;
+        }
+        ASSERT_TRUE(list_->MoveToPath(*where ? folder.File(where) : folder.Path())) << where;
+        EXPECT_EQ(Headers(list), (std::vector<std::string>{"Name", "Size(KB)", "Type", "Modified"})) << where;
+        EXPECT_EQ(widths(), set) << "after moving to '" << where << "'";
+        EXPECT_EQ(list_->KindOfColumn(2), kTypeColumn) << where;
+    }
+}
+
 TEST_F(ListFixture, HeaderClicksSortAndReverseWithFoldersFirst) {
     TempFolder folder;
     MakeFile(folder, "big.txt", 4096);

@@ -65,6 +65,21 @@ TEST_F(ListFixture, SelectionStaysOnItsItemWhenAnItemBeforeItGoes) {
     EXPECT_FALSE(list_->Selected(1));
 }
 
+// The focus moves with its item when others go, and goes with its item:
+// it never lands on the neighbour that takes the freed place.
+TEST_F(ListFixture, FocusFollowsItsItemAndGoesWithIt) {
+    TempFolder folder;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) MakeFile(folder, name);
+    ASSERT_TRUE(list_->MoveToPath(folder.Path()));
+    ListView_SetItemState(list_->List(), IndexOf(*list_, "c.txt"), LVIS_FOCUSED, LVIS_FOCUSED);
+    DeleteFileA(folder.File("a.txt").c_str());
+    ASSERT_TRUE(PumpUntil([&] { return list_->ItemCount() == 3; })) << "the deleted file stayed";
+    EXPECT_EQ(NameAt(*list_, list_->FocusedIndex()), "c.txt");
+    DeleteFileA(folder.File("c.txt").c_str());
+    ASSERT_TRUE(PumpUntil([&] { return list_->ItemCount() == 2; })) << "the deleted file stayed";
+    EXPECT_EQ(list_->FocusedIndex(), -1) << "focus on " << NameAt(*list_, list_->FocusedIndex());
+}
+
 TEST_F(ListFixture, TypingTheStartOfANameMovesTheFocusThere) {
     TempFolder folder;
     for (const char* name : {"apple.txt", "Banana.txt", "berry.txt", "cherry.txt"}) MakeFile(folder, name);
