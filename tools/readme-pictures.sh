@@ -16,6 +16,6 @@ copy() {  # copy SCREENSHOT PICTURE
 copy readme-main-window main-window
 # The three resolutions side by side, tops aligned.
 convert "$shots/dpi-96-main-window.png" "$shots/dpi-120-main-window.png" "$shots/dpi-144-main-window.png" \
-  -background white -gravity north -splice 12x0 +append -strip -colors 128 "PNG8:$out/dpi-all.png"
+  -bordercolor white -border 6x0 -background white -gravity north +append -strip -colors 128 "PNG8:$out/dpi-all.png"
 for page in welcome folder finish; do copy "installer-$page" "installer-$page"; done
 ls -l "$out"

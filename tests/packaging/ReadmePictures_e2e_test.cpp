@@ -32,7 +32,7 @@ const Item kPrograms[] = {
 
 std::string Ini() {
     std::string ini =
-        "[Options]\r\nWindowLeft=1500\r\nWindowTop=750\r\nWindowWidth=3300\r\nWindowHeight=5700\r\nEnableSound=0\r\n"
+        "[Options]\r\nWindowLeft=1500\r\nWindowTop=750\r\nWindowWidth=4500\r\nWindowHeight=6300\r\nEnableSound=0\r\n"
         "Section1Name=Programs\r\nSection1Size=1\r\nSection2Name=Documents\r\nSection2Size=2\r\n"
         "Section3Name=Web\r\nSection3Size=0\r\n[Sections]\r\nColor1=12225600\r\nFGColor1=16777215\r\n[Buttons]\r\n";
     int n = 0;

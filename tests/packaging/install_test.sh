@@ -37,12 +37,15 @@ step "the installed launcher and its shortcut reader"
 check_launcher "$app" "$checker" "$probe"
 
 step "install over it keeps Corvella.ini"
-printf '[Options]\r\nWindowLeft=1500\r\nWindowTop=750\r\nWindowWidth=3000\r\nWindowHeight=6000\r\nEnableSound=0\r\ngCaption=Kept by the upgrade\r\n[Buttons]\r\nButton1=probe.lnk\xff1\xff\xffProbe\xff\r\n' >"$app/Corvella.ini"
+# A line the launcher keeps as it finds it (a key it does not own).
+printf '[Options]\r\nWindowLeft=1500\r\nWindowTop=750\r\nWindowWidth=3000\r\nWindowHeight=6000\r\nEnableSound=0\r\n[Notes]\r\nMarker=kept by the upgrade\r\n[Buttons]\r\nButton1=probe.lnk\xff1\xff\xffProbe\xff\r\n' >"$app/Corvella.ini"
 cp "$app/Corvella.ini" "$prefix/prepared.ini"
 in_prefix "$setup" /S
 expect_file "$app/corvella.exe"
-grep -q 'gCaption=Kept by the upgrade' "$app/Corvella.ini" || fail "the install over it lost the prepared Corvella.ini"
+cmp -s "$app/Corvella.ini" "$prefix/prepared.ini" || fail "the install over it changed the prepared Corvella.ini"
 check_launcher "$app" "$checker" "$probe"
+grep -q 'Marker=kept by the upgrade' "$app/Corvella.ini" || fail "the launcher lost the prepared settings"
+cp "$app/Corvella.ini" "$prefix/before-uninstall.ini"
 
 step "silent uninstall"
 in_prefix "$app/uninstall.exe" /S
@@ -55,7 +58,7 @@ expect_none any "$reader_class"
 expect_none any "$control_class"
 expect_file "$app/Corvella.ini"
 expect_file "$app/probe.lnk"
-grep -q 'gCaption=Kept by the upgrade' "$app/Corvella.ini" || fail "the uninstaller changed Corvella.ini"
+cmp -s "$app/Corvella.ini" "$prefix/before-uninstall.ini" || fail "the uninstaller changed Corvella.ini"
 
 step "the installer's pages"
 rm -rf "$app"
