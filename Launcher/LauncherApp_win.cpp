@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "external/OwnComponents_win.h"
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
 #include "model/IconFileDialog_win.h"
@@ -127,6 +128,7 @@ void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
 int LauncherApp::Run(HINSTANCE instance) {
     // OLE drag and drop brings the shell's file drags to the controls.
     const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    if (ole) RegisterMissingComponents(programFolder_);
     int code = 1;
     if (CreateMainWindow(instance)) {
         code = 0;

@@ -27,19 +27,19 @@ if(WIN32)
   # folder, where the tour reads them.
   find_program(CONVERT_EXECUTABLE convert REQUIRED)
   set(_art ${CMAKE_CURRENT_BINARY_DIR}/art)
-  set(_pictures ${_art}/splash.bmp ${_art}/tray.ico ${CORVELLA_DIST}/tour1.bmp ${CORVELLA_DIST}/tour2.bmp)
+  set(_pictures ${_art}/splash.bmp ${_art}/tray.ico ${_art}/program.ico ${CORVELLA_DIST}/tour1.bmp ${CORVELLA_DIST}/tour2.bmp)
   add_custom_command(OUTPUT ${_pictures}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${_art} ${CORVELLA_DIST}
     COMMAND sh ${CMAKE_SOURCE_DIR}/data/art/make-pictures.sh ${_art} ${CORVELLA_DIST}
     DEPENDS ${CMAKE_SOURCE_DIR}/data/art/make-pictures.sh
-    COMMENT "Drawing the welcome picture, the tray icon and the tour pages"
+    COMMENT "Drawing the welcome picture, the tray and program icons and the tour pages"
     VERBATIM)
   add_custom_target(pictures DEPENDS ${_pictures})
 
   enable_language(RC)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/Corvella.rc.in ${CMAKE_CURRENT_BINARY_DIR}/Corvella.rc @ONLY)
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/Corvella.rc PROPERTIES
-    OBJECT_DEPENDS "${_art}/splash.bmp;${_art}/tray.ico")
+    OBJECT_DEPENDS "${_art}/splash.bmp;${_art}/tray.ico;${_art}/program.ico")
   target_sources(corvella PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/Corvella.rc)
   target_include_directories(corvella PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   add_dependencies(corvella pictures)

@@ -41,7 +41,7 @@ else
   # The installable program stays 32-bit; the tests run a 64-bit build of
   # everything, with its own copy of the program folder.
   echo "build: this machine cannot run 32-bit programs; the tests use a 64-bit build (dist/ is still 32-bit)" >&2
-  windows_tree "$root/win32-i686" cmake/toolchain-i686-mingw32.cmake "$dist" installable
+  windows_tree "$root/win32-i686" cmake/toolchain-i686-mingw32.cmake "$dist" installable installer portable_zip
   windows_tree "$root/win32" cmake/toolchain-x86_64-mingw32.cmake "$(realpath -m "$root/win32")/dist"
 fi
 echo "build: $dist holds $(ls "$dist" | wc -l) files"

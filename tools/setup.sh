@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 libwine-dev fonts-wine xvfb x11-utils xdotool imagemagick sox file valgrind
+  nsis zip unzip
 )
 
 missing=()

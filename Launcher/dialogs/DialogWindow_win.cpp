@@ -34,11 +34,19 @@ std::vector<WORD> EmptyTemplate(const std::string& title) {
 
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 }  // namespace
 
 INT_PTR ModalDialog::Run(HWND owner, const std::string& title, int width, int height) {
-    width_ = width;
-    height_ = height;
+    dpi_ = ScreenDpi();
+    width_ = Scaled(width);
+    height_ = Scaled(height);
     const std::vector<WORD> words = EmptyTemplate(title);
     return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
                                    owner, &ModalDialog::Procedure, reinterpret_cast<LPARAM>(this));
@@ -89,6 +97,8 @@ INT_PTR ModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDestroy();
             if (boldFont_) DeleteObject(boldFont_);
             boldFont_ = nullptr;
+            if (font_ && font_ != GuiFont()) DeleteObject(font_);
+            font_ = nullptr;
             dialog_ = nullptr;
             return FALSE;
         default: return FALSE;
@@ -105,20 +115,23 @@ void ModalDialog::Initialise() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(dialog_, nullptr, work.left + (work.right - work.left - w) / 2,
                  work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-    LOGFONTA bold{};
-    GetObjectA(GuiFont(), sizeof bold, &bold);
-    bold.lfWeight = FW_BOLD;
-    boldFont_ = CreateFontIndirectA(&bold);
+    LOGFONTA face{};
+    GetObjectA(GuiFont(), sizeof face, &face);
+    face.lfHeight = Scaled(face.lfHeight);
+    font_ = dpi_ == 96 ? GuiFont() : CreateFontIndirectA(&face);
+    if (!font_) font_ = GuiFont();
+    face.lfWeight = FW_BOLD;
+    boldFont_ = CreateFontIndirectA(&face);
     threed::RegisterClasses(GetModuleHandleA(nullptr));
     OnInit();
 }
 
 HWND ModalDialog::Child(const char* cls, DWORD style, int id, int x, int y, int width, int height,
                         const std::string& text) {
-    HWND control = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y,
-                                   width, height, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleA(nullptr), nullptr);
-    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    HWND control = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, Scaled(x),
+                                   Scaled(y), Scaled(width), Scaled(height), dialog_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : GuiFont()), FALSE);
     return control;
 }
 
@@ -143,7 +156,7 @@ HWND ModalDialog::Slider(int id, bool vertical, int minimum, int maximum, int pa
 HWND ModalDialog::ThreeD(HWND control, const std::string& caption, int x, int y, int width, int height) {
     if (!control) return nullptr;
     threed::SetCaption(control, caption);
-    SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, Scaled(x), Scaled(y), Scaled(width), Scaled(height), SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(control, SW_SHOWNA);
     return control;
 }

@@ -16,7 +16,7 @@ namespace corvella {
 class ModalDialog : public threed::Events {
 public:
     // Shows the dialog over `owner` until it ends; its client area is
-    // `width` x `height` pixels. The result passed to End, or -1 when the
+    // `width` x `height` pixels at 96 dpi (more at higher resolutions). The result passed to End, or -1 when the
     // dialog could not be made.
     INT_PTR Run(HWND owner, const std::string& title, int width, int height);
     void End(INT_PTR result);
@@ -35,7 +35,8 @@ protected:
     // The brush of a static text's background, or nullptr for the dialog's.
     virtual HBRUSH OnStaticColour(HDC /*dc*/, HWND /*control*/) { return nullptr; }
 
-    // Controls on the dialog, positioned in pixels.
+    // Controls on the dialog, positioned in pixels at 96 dpi: the dialog
+    // scales them, and its font, to the screen's resolution.
     HWND Label(const std::string& text, int x, int y, int width, int height, bool bold = false);
     HWND Child(const char* cls, DWORD style, int id, int x, int y, int width, int height,
                const std::string& text = "");
@@ -46,6 +47,9 @@ protected:
 
     HFONT boldFont_ = nullptr;
 
+    // A length of the 96-dpi design at the screen's resolution.
+    int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+
 private:
     static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +57,8 @@ private:
 
     HWND dialog_ = nullptr;
     int width_ = 0, height_ = 0;
+    int dpi_ = 96;
+    HFONT font_ = nullptr;  // the dialog font at the screen's resolution
 };
 
 // A slider's position, and setting it without raising a change.

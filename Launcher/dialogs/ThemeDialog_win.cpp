@@ -90,7 +90,7 @@ void ThemeDialogWindow::CreateSectionControls() {
 // to the panel.
 void ThemeDialogWindow::CreatePreview() {
     HWND w = Handle();
-    frame_ = kFrame;
+    frame_ = RECT{Scaled(kFrame.left), Scaled(kFrame.top), Scaled(kFrame.right), Scaled(kFrame.bottom)};
     controls_[Key({T::PreviewLabel})] = Label("Preview Area", kLeft, 242, 206, 14);
     controls_[Key({T::SampleS})] =
         ThreeD(threed::CreateButton(w, ids::kSampleS, this), "Section Button", kFrame.left + kSampleTab.left,

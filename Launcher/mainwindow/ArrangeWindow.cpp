@@ -58,6 +58,17 @@ private:
         if (d_.settings.gCaption == 0 && titled) SetWindowTitle(d_.window, false);
     }
 
+    // The layout leaves room for a frame and title bar of 96-dpi size (27 px
+    // with the title shown, 8 without); at higher resolutions they grow by
+    // more than their pixels' share, so the room they take beyond that comes
+    // off the height the layout works with, keeping the bottom bar in view.
+    int32_t FrameExcess() const {
+        const int32_t frame = d_.window.FrameHeight();
+        if (frame < 0) return 0;
+        const int32_t allowance = (d_.settings.gCaption ? 27 : 8) * py_;
+        return std::max<int32_t>(0, frame - allowance);
+    }
+
     void ParkAuxiliaryControls() {
         for (ControlName n : {ControlName::hider, ControlName::tempbutton, ControlName::tempbutton2})
             SetLeft(Single(n), -2 * Get(Single(n)).width);
@@ -74,7 +85,7 @@ private:
     void ArrangeTabs() {
         const Placement w = d_.window.CurrentPlacement();
         W_ = w.width;
-        H_ = w.height;
+        H_ = w.height - FrameExcess();
         const int count = d_.sections.gSectionCount;
         st_.TabsPerRow = 1;
         bg_ = Get(Single(ControlName::buttonBG));

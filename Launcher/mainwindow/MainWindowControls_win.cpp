@@ -16,6 +16,10 @@ constexpr int kTabIds = 1000;
 constexpr int kButtonIds = 2000;
 constexpr int kSingleIds = 3000;
 
+// Design sizes in twips (60 x 16 and 140 x 40 pixels at 96 dpi).
+constexpr SIZE kOptionsDesign{900, 240};
+constexpr SIZE kMessageDesign{2100, 600};
+
 // Plain child windows start outside the visible area; the layout places the
 // ones that belong on view.
 HWND PlainChild(HWND parent, HINSTANCE instance, const char* cls, const char* text, DWORD style) {
@@ -59,9 +63,14 @@ bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events*
                                       ILC_COLOR32 | ILC_MASK, 16, 16);
 
     // Sizes from the window's design, which the layout keeps (it places
-    // these controls but takes their size as it finds it).
-    SetWindowPos(oButton_, nullptr, 0, 0, 60, 16, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(message_, nullptr, 0, 0, 140, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    // these controls but takes their size as it finds it). The design is in
+    // twips, so the captions keep fitting when the fonts grow with the
+    // screen's resolution.
+    const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
+    SetWindowPos(oButton_, nullptr, 0, 0, PixelsFromTwips(kOptionsDesign.cx, tx), PixelsFromTwips(kOptionsDesign.cy, ty),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(message_, nullptr, 0, 0, PixelsFromTwips(kMessageDesign.cx, tx), PixelsFromTwips(kMessageDesign.cy, ty),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(hScroll_, nullptr, 0, 0, 100, GetSystemMetrics(SM_CYHSCROLL), SWP_NOZORDER | SWP_NOACTIVATE);
     // The bottom bar is always on view; the layout places it.
     threed::SetCaption(oButton_, "Options");

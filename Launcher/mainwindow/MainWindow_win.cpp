@@ -1,5 +1,7 @@
 #include "MainWindow_win.h"
 
+#include "CorvellaResources.h"
+
 namespace corvella {
 
 COLORREF ColourFromOle(int32_t colour) {
@@ -19,7 +21,9 @@ bool MainWindow::Create(HINSTANCE instance, const char* title) {
     wc.lpfnWndProc = &MainWindow::WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    // The program's own icon (absent from test programs that host the window).
+    wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(CORVELLA_PROGRAM_ICON));
+    if (!wc.hIcon) wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     wc.lpszClassName = kClassName;
     RegisterClassExA(&wc);
     hwnd_ = CreateWindowExA(WS_EX_APPWINDOW, kClassName, title,
@@ -146,6 +150,12 @@ Placement MainWindow::CurrentPlacement() const {
     if (EqualRect(&r, &setPixels_)) return setTwips_;
     int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
     return Placement{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
+}
+
+int32_t MainWindow::FrameHeight() const {
+    RECT outer{}, client{};
+    if (!GetWindowRect(hwnd_, &outer) || !GetClientRect(hwnd_, &client) || IsIconic(hwnd_)) return -1;
+    return ((outer.bottom - outer.top) - (client.bottom - client.top)) * screen_.TwipsPerPixelY();
 }
 
 void MainWindow::Place(const Placement& twips) {

@@ -30,6 +30,7 @@ public:
     std::function<void()> onActivate;
 
     Placement CurrentPlacement() const override;
+    int32_t FrameHeight() const override;
     void SetLeft(int32_t twips) override;
     void SetTop(int32_t twips) override;
     void SetWidth(int32_t twips) override;

@@ -18,6 +18,9 @@ class MainWindowPort {
 public:
     virtual ~MainWindowPort() = default;
     virtual Placement CurrentPlacement() const = 0;
+    // The height of the window's frame and title bar (outer height minus the
+    // client area's), or -1 when it cannot be measured.
+    virtual int32_t FrameHeight() const = 0;
     virtual void SetLeft(int32_t twips) = 0;
     virtual void SetTop(int32_t twips) = 0;
     virtual void SetWidth(int32_t twips) = 0;

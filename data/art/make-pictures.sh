@@ -1,6 +1,7 @@
 #!/bin/sh
-# Draws the launcher's pictures with ImageMagick: the welcome picture and the
-# tray icon (built into the program) and the two tour pages (data files).
+# Draws the launcher's pictures with ImageMagick: the welcome picture, the
+# tray icon and the program icon (built into the program) and the two tour
+# pages (data files).
 #   make-pictures.sh ART_DIR DIST_DIR
 set -eu
 art=$1
@@ -32,6 +33,11 @@ emblem 16 "$art/tray16.png"
 emblem 32 "$art/tray32.png"
 emblem 64 "$art/emblem64.png"
 convert "$art/tray16.png" "$art/tray32.png" "$art/tray.ico"
+# The program's own icon, in every size the shell asks for (the 256 px one is
+# stored compressed, as Windows expects it).
+emblem 48 "$art/emblem48.png"
+emblem 256 "$art/emblem256.png"
+convert "$art/tray16.png" "$art/tray32.png" "$art/emblem48.png" "$art/emblem256.png" -depth 8 "$art/program.ico"
 
 # A launcher window as a user sees it, for the pictures: $1 width, $2 height,
 # $3 output.

@@ -70,6 +70,7 @@ class FakeWindow final : public MainWindowPort {
 public:
     explicit FakeWindow(CallLog& log) : log_(log) {}
     Placement CurrentPlacement() const override { return placement; }
+    int32_t FrameHeight() const override { return frameHeight; }
     void SetLeft(int32_t t) override { placement.left = t; log_.push_back("left " + std::to_string(t)); }
     void SetTop(int32_t t) override { placement.top = t; log_.push_back("top " + std::to_string(t)); }
     void SetWidth(int32_t t) override { placement.width = t; log_.push_back("width " + std::to_string(t)); }
@@ -81,6 +82,7 @@ public:
     void SetTitle(const std::string& t) override { title = t; }
 
     Placement placement;
+    int32_t frameHeight = -1;  // not measured: the layout keeps its allowance
     bool minimised = false;
     std::string title = " Corvella";
     int32_t backColor = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fakes/FakePorts.h"
 #include "fakes/FakeWindowControls.h"
 
@@ -192,6 +194,37 @@ TEST(ArrangeWindow, TitleFollowsTheCaptionSetting) {
     h.settings.gCaption = 1;
     h.Arrange();
     EXPECT_EQ(h.window.title, " Corvella");
+}
+
+// The frame and title bar grow faster than the screen's resolution: what
+// they take beyond the 96-dpi allowance (27 px titled, 8 px untitled) moves
+// the bottom bar and the button area's bottom up by as much; a frame within
+// the allowance, or one that cannot be measured, changes nothing.
+TEST(ArrangeWindow, LeavesRoomForAFrameTallerThanTheAllowance) {
+    struct Case {
+        int tpp;
+        int16_t caption;
+        int frameHeightPx;  // -1: not measured
+        int raisedBy;       // twips
+    };
+    const Case cases[] = {
+        {15, 1, -1, 0}, {15, 1, 27, 0}, {15, 1, 20, 0},   {12, 1, 32, 60},
+        {10, 1, 38, 110}, {10, 0, 8, 0}, {10, 0, 12, 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.tpp) + " twips/px, frame " + std::to_string(c.frameHeightPx));
+        auto bottoms = [&](int frame) {
+            LayoutHarness h(c.tpp, 200, 500, 2);
+            h.settings.gCaption = c.caption;
+            h.window.frameHeight = frame < 0 ? -1 : frame * c.tpp;
+            h.Arrange();
+            return std::array<int32_t, 4>{h.C(ControlName::MinBut).geometry.top, h.C(ControlName::reOrgBut).geometry.top,
+                                          h.C(ControlName::oButton).geometry.top,
+                                          h.C(ControlName::buttonBG).geometry.top + h.C(ControlName::buttonBG).geometry.height};
+        };
+        const std::array<int32_t, 4> plain = bottoms(-1), framed = bottoms(c.frameHeightPx);
+        for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(plain[i] - framed[i], c.raisedBy) << i;
+    }
 }
 
 }  // namespace
