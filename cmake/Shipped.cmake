@@ -9,7 +9,7 @@ set(CORVELLA_SHIPPED_BINARIES
   "corvella|Corvella desktop launcher|NO"
   "shortcutreader|Corvella shortcut reader|YES"
   "panorellhost|Panorell sample host|NO"
-  # The eject library joins here: "eject|Corvella eject library|NO"
+  "eject|Corvella eject library|NO"
 )
 # panorell.ocx carries its own version information (its own version number).
 set(CORVELLA_SELF_REGISTERING shortcutreader.dll panorell.ocx)

@@ -62,6 +62,7 @@ const ShippedFile kShipped[] = {
     {"corvella.exe", "Corvella desktop launcher", CORVELLA_VERSION_TEXT, false, VFT_APP},
     {"shortcutreader.dll", "Corvella shortcut reader", CORVELLA_VERSION_TEXT, true, VFT_DLL},
     {"panorellhost.exe", "Panorell sample host", CORVELLA_VERSION_TEXT, false, VFT_APP},
+    {"eject.dll", "Corvella eject library", CORVELLA_VERSION_TEXT, false, VFT_DLL},
     // The control keeps the version number hosts know it by.
     {"panorell.ocx", "PanorellListView ActiveX Control", "1.00.0020", true, VFT_DLL},
 };
