@@ -36,6 +36,8 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     hotKey_ = std::make_unique<HotKeyReceiver>(window_.Handle());
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     CreateAuxiliaryWindows(instance);
+    // Without a registered control the launcher opens items through the shell.
+    folderListControl_.Create(window_.Handle());
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
@@ -136,6 +138,7 @@ int LauncherApp::Run(HINSTANCE instance) {
             code = MessageLoop();
         }
     }
+    folderListControl_.Destroy();
     if (ole) OleUninitialize();
     return code;
 }

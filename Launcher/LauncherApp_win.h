@@ -19,6 +19,7 @@
 #include "launch/ShortcutReader_win.h"
 #include "mainwindow/ArrangeWindow.h"
 #include "mainwindow/ContextMenus.h"
+#include "mainwindow/FolderListHost_win.h"
 #include "mainwindow/Interaction.h"
 #include "mainwindow/LayoutCommands.h"
 #include "mainwindow/MainWindowControls_win.h"
@@ -132,6 +133,7 @@ private:
     WinShell shell_;
     WinShortcutReader shortcuts_;
     NoFolderList folderList_;
+    FolderListHost folderListControl_;
     CuePlayer cues_;
     MainWindow window_;
     MainWindowControls controls_;
