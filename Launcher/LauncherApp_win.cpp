@@ -38,6 +38,8 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     CreateAuxiliaryWindows(instance);
     CreateSystemActions();
+    // Without a registered control the launcher opens items through the shell.
+    folderListControl_.Create(window_.Handle());
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
@@ -139,6 +141,7 @@ int LauncherApp::Run(HINSTANCE instance) {
             code = MessageLoop();
         }
     }
+    folderListControl_.Destroy();
     if (ole) OleUninitialize();
     return code;
 }

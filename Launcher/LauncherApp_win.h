@@ -22,6 +22,7 @@
 #include "launch/SystemPorts_win.h"
 #include "mainwindow/ArrangeWindow.h"
 #include "mainwindow/ContextMenus.h"
+#include "mainwindow/FolderListHost_win.h"
 #include "mainwindow/Interaction.h"
 #include "mainwindow/LayoutCommands.h"
 #include "mainwindow/MainWindowControls_win.h"
@@ -143,6 +144,7 @@ private:
     WinShell shell_;
     WinShortcutReader shortcuts_;
     NoFolderList folderList_;
+    FolderListHost folderListControl_;
     CuePlayer cues_;
     MainWindow window_;
     MainWindowControls controls_;

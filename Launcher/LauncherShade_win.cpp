@@ -110,6 +110,7 @@ void LauncherApp::SetHotKeyEnabled(bool enabled) {
 }
 
 void LauncherApp::UnloadAuxiliaryWindows() {
+    folderListControl_.Destroy();
     strip_.Destroy();
     splash_->Unload();
     tray_->Unload();

@@ -12,6 +12,7 @@
 
 #include "external/FileDropEffect.h"
 #include "external/ThreeDControl_win.h"
+#include "platform/ComObject_win.h"
 
 namespace corvella::threed {
 
@@ -58,27 +59,8 @@ struct DropHit {
 
 // The OLE side of a drop target; what lies under the pointer, and whether
 // data without a file list is taken too, is up to the kind of target.
-class DropTargetBase : public IDropTarget {
+class DropTargetBase : public corvella::com::ComObject<IDropTarget> {
 public:
-    virtual ~DropTargetBase() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget)) {
-            *out = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL point, DWORD* effect) override {
         try {
             FORMATETC format = HdropFormat();
@@ -144,7 +126,6 @@ private:
         return S_OK;
     }
 
-    LONG references_ = 1;
     bool hasData_ = false;
     bool hasFiles_ = false;
 };

@@ -190,4 +190,18 @@ bool ControlSite::TranslateAccelerator(MSG& message) {
     return taken;
 }
 
+HRESULT PutProperty(IDispatch* target, const wchar_t* name, VARIANT value) {
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    HRESULT hr = target ? target->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id) : E_POINTER;
+    if (SUCCEEDED(hr)) {
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&value, &named, 1, 1};
+        hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                            nullptr);
+    }
+    VariantClear(&value);
+    return hr;
+}
+
 }  // namespace panorell

@@ -40,4 +40,8 @@ private:
     IDispatch* dispatch_ = nullptr;
 };
 
+// Sets the automation property `name` of `target` to `value`, which it
+// clears (an automation string passed belongs to the receiver).
+HRESULT PutProperty(IDispatch* target, const wchar_t* name, VARIANT value);
+
 }  // namespace panorell

@@ -18,18 +18,6 @@ constexpr IID kEventsInterface = {0x8F1F5402, 0x1AA7, 0x11D0, {0xB6, 0xD4, 0x00,
 constexpr int kPathBox = 10, kGoButton = 11, kViewList = 12, kPagesButton = 13, kStatusLine = 14;
 constexpr int kBarHeight = 30, kStatusHeight = 22;
 
-HRESULT PutProperty(IDispatch* target, const wchar_t* name, VARIANT value) {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    HRESULT hr = target->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) return hr;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&value, &named, 1, 1};
-    hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
-    VariantClear(&value);
-    return hr;
-}
-
 // Shows each event of the control in the status line.
 class StatusSink final : public corvella::com::ComObject<IDispatch> {
 public:
@@ -140,13 +128,13 @@ void OnCommand(HWND window, int id, int code) {
         VariantInit(&value);
         V_VT(&value) = VT_BSTR;
         V_BSTR(&value) = SysAllocString(wide);
-        PutProperty(control, L"CurrentFolder", value);
+        panorell::PutProperty(control, L"CurrentFolder", value);
     } else if (id == kViewList && code == CBN_SELCHANGE) {
         VARIANT value;
         VariantInit(&value);
         V_VT(&value) = VT_I4;
         V_I4(&value) = static_cast<LONG>(SendDlgItemMessageA(window, kViewList, CB_GETCURSEL, 0, 0));
-        PutProperty(control, L"View", value);
+        panorell::PutProperty(control, L"View", value);
     } else if (id == kPagesButton) {
         ShowPages();
     }
