@@ -46,7 +46,7 @@ void CheckWrittenForms(std::string_view text) {
 
     const std::string password = CleanStoredPassword(text);
     FUZZ_CHECK(password.empty() || password.size() >= 3);
-    FUZZ_CHECK_EQ(CleanStoredPassword(password), password);
+    for (char c : password) FUZZ_CHECK(c < 'A' || c > 'Z');
 }
 
 }  // namespace
