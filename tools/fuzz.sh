@@ -50,6 +50,8 @@ for name in "${targets[@]}"; do
   finds=$dir/finds/$name
   log=$dir/logs/$name.log
   mkdir -p "$work" "$finds" "$(dirname "$log")" "$corpus"
+  stamp=$dir/logs/$name.start
+  touch "$stamp"
   status=0
   nice -n 19 "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
     -print_final_stats=1 -artifact_prefix="$finds/" "$work" "$corpus" >"$log" 2>&1 || status=$?
@@ -58,8 +60,8 @@ for name in "${targets[@]}"; do
   nice -n 19 "$dir/fuzz/fuzz_$name" -merge=1 "$corpus" "$work" >/dev/null 2>&1 || true
   after=$(ls "$corpus" | wc -l)
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  found=$(find "$finds" -type f | wc -l)
-  echo "fuzz: $name: ${runs:-?} runs in ${seconds}s, corpus $before -> $after, finds $found$([ $status -ne 0 ] && echo " (stopped: see $log)")"
+  found=$(find "$finds" -type f -newer "$stamp" | wc -l)
+  echo "fuzz: $name: ${runs:-?} runs in ${seconds}s, corpus $before -> $after, new finds $found$([ $status -ne 0 ] && echo " (stopped: see $log)")"
   [ $status -eq 0 ] || failed=1
 done
 exit $failed
