@@ -66,11 +66,22 @@ void Model::SaveSections() {
         p.Write(kOptions, SectionKey(i, "Name"), ProfileValue(SingleLineValue(sections_.gSectionName[at])));
         p.Write(kOptions, SectionKey(i, "Size"), std::to_string(sections_.gSectionSize[at]));
     }
+    EndSectionList();
     for (int i = 1; i <= kMaxSections; ++i) {
         const auto at = static_cast<size_t>(i);
         p.Write(kSectionsSection, NumberedKey("Color", i), std::to_string(sections_.gSectionColor[at]));
         p.Write(kSectionsSection, NumberedKey("FGColor", i), std::to_string(sections_.gSectionFGColor[at]));
     }
+}
+
+// The list ends at the first empty name. A name left after the last section
+// (a hand edit that dropped an earlier one) would add a section the user
+// never saw at the next start, so it is cleared.
+void Model::EndSectionList() {
+    const int next = sections_.gSectionCount + 1;
+    if (next > kMaxSections) return;
+    if (!Trimmed(deps_.profile.Read(kOptions, SectionKey(next, "Name"), "", 128)).empty())
+        deps_.profile.Write(kOptions, SectionKey(next, "Name"), "");
 }
 
 void Model::SetAllSectionStyles(int16_t style) { sections_.gSectionSize.fill(style); }

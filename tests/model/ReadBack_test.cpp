@@ -81,5 +81,21 @@ TEST(ReadBack, QuotedSectionNamesSurviveEverySave) {
     EXPECT_EQ(again.sections.gSectionName[3], "Games");
 }
 
+// A hand edit dropped the first name: the list the launcher shows ends
+// there, and a save keeps the stale second name from coming back.
+TEST(ReadBack, ASaveEndsTheSectionListWhereTheLauncherSawItEnd) {
+    MemoryStore store(std::string("[Options]\r\nSection2Name=Games\r\nSection3Name=Tools\r\n"));
+    IniFileProfile profile(store);
+    ModelHarness first({}, &profile);
+    first.Load();
+    ASSERT_EQ(first.sections.gSectionCount, 1);
+    first.model.SaveSections();
+
+    ModelHarness again({}, &profile);
+    again.Load();
+    EXPECT_EQ(again.sections.gSectionCount, 1);
+    EXPECT_EQ(again.sections.gSectionName[1], first.sections.gSectionName[1]);
+}
+
 }  // namespace
 }  // namespace corvella
