@@ -4,9 +4,11 @@
 // objects and windows stay flat: a leak of one object per step would show
 // as a thousand.
 #include <windows.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,9 +36,13 @@ int Rounds() {
 }
 // What may come and go on its own (caches filled late, a tool tip window).
 constexpr long kSlack = 16;
+constexpr long kMemorySlackKb = 2048;
 
+// Wine reports no handle, GDI or USER counts of a process (they read 0);
+// there its windows and its private memory are what can be watched.
 struct Counts {
     long handles = 0, gdi = 0, user = 0, windows = 0;
+    long privateKb = 0;
 };
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
@@ -61,12 +67,15 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM param) {
 
 Counts CountsOf(DWORD processId) {
     Counts counts;
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (!process) return counts;
     DWORD handles = 0;
     if (GetProcessHandleCount(process, &handles)) counts.handles = static_cast<long>(handles);
     counts.gdi = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
     counts.user = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
+        counts.privateKb = static_cast<long>(std::max(memory.PrivateUsage, memory.PagefileUsage) / 1024);
     CloseHandle(process);
     WindowCount windows{processId, 0};
     EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
@@ -141,23 +150,32 @@ TEST_F(LongRun, SectionsMenusAndMoveModeOverAndOverLeaveTheObjectCountsFlat) {
     std::printf("warm-up in %lu ms\n", GetTickCount() - warm);
     std::fflush(stdout);
     const Counts before = CountsOf(launcher.ProcessId());
+    std::printf("after warm-up: handles %ld, GDI %ld, USER %ld, windows %ld, private %ld KB\n", before.handles,
+                before.gdi, before.user, before.windows, before.privateKb);
     const DWORD started = GetTickCount();
     const int rounds = Rounds();
     for (int n = 0; n < rounds; ++n) {
         ASSERT_TRUE(Round(n)) << "round " << n;
-        if ((n + 1) % 100 == 0) std::printf("round %d at %lu ms\n", n + 1, GetTickCount() - started);
+        if ((n + 1) % 100 == 0) {
+            const Counts now = CountsOf(launcher.ProcessId());
+            std::printf("round %d at %lu ms: handles %ld, GDI %ld, USER %ld, windows %ld, private %ld KB\n", n + 1,
+                        GetTickCount() - started, now.handles, now.gdi, now.user, now.windows, now.privateKb);
+        }
         std::fflush(stdout);
     }
     const Counts after = CountsOf(launcher.ProcessId());
-    std::printf("%d rounds in %lu ms; handles %ld -> %ld, GDI %ld -> %ld, USER %ld -> %ld, windows %ld -> %ld\n",
+    std::printf("%d rounds in %lu ms; handles %ld -> %ld, GDI %ld -> %ld, USER %ld -> %ld, windows %ld -> %ld, "
+                "private %ld -> %ld KB\n",
                 rounds, GetTickCount() - started, before.handles, after.handles, before.gdi, after.gdi, before.user,
-                after.user, before.windows, after.windows);
+                after.user, before.windows, after.windows, before.privateKb, after.privateKb);
 
-    EXPECT_GT(before.handles, 0) << "the handle count cannot be read; the check would prove nothing";
     EXPECT_LE(std::labs(after.handles - before.handles), kSlack);
     EXPECT_LE(std::labs(after.gdi - before.gdi), kSlack);
     EXPECT_LE(std::labs(after.user - before.user), kSlack);
     EXPECT_EQ(after.windows, before.windows);
+    EXPECT_GT(before.privateKb, 0) << "the memory of the launcher cannot be read; the check would prove nothing";
+    // A bitmap or brush lost per round would cost far more than this.
+    EXPECT_LE(after.privateKb - before.privateKb, kMemorySlackKb);
     // Still answering, still glued, still on the first section.
     EXPECT_EQ(testing::WindowText(Control(kMoveSwitch)), "Glued");
     EXPECT_EQ(testing::WindowText(Control(kButton)), "Note 3");
