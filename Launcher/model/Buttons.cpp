@@ -75,11 +75,14 @@ std::optional<ButtonRecord> DecodeButtonRecord(std::string_view raw) {
 
 namespace {
 
+// Blanks are trimmed after the bytes are taken out, so that a blank next to
+// a removed byte does not surface at the field's end and vanish only at the
+// next save.
 std::string CleanField(std::string_view field) {
     std::string clean;
-    for (char c : Trimmed(field))
+    for (char c : field)
         if (static_cast<unsigned char>(c) >= 32 && c != kFieldSeparator && c != 127) clean += c;
-    return clean;
+    return Trimmed(clean);
 }
 
 }  // namespace
@@ -94,7 +97,7 @@ std::string EncodeButtonRecord(const ButtonRecord& r) {
     value += CleanField(r.text);
     value += kFieldSeparator;
     value += CleanField(r.icon);
-    return value;
+    return ProfileValue(value);
 }
 
 bool IsShortcutCopyName(std::string_view target) {

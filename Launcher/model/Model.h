@@ -118,6 +118,7 @@ private:
     // Asks for a section name: one line, empty when cancelled or blank.
     std::string AskSectionName(const char* prompt, const char* title, const std::string& proposed);
     void WriteSectionRecord(int number, int fromSection);
+    void EndSectionList();
     void WriteButtonRecord(int k);
     // Asks for a new value of one text field of the record shown by launch
     // button `index` (nothing changes on an empty answer), or clears it;

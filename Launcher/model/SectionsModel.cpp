@@ -63,14 +63,25 @@ void Model::SaveSections() {
     ProfileSave save(p);
     for (int i = 1; i <= sections_.gSectionCount; ++i) {
         const auto at = static_cast<size_t>(i);
-        p.Write(kOptions, SectionKey(i, "Name"), SingleLineValue(sections_.gSectionName[at]));
+        p.Write(kOptions, SectionKey(i, "Name"), ProfileValue(SingleLineValue(sections_.gSectionName[at])));
         p.Write(kOptions, SectionKey(i, "Size"), std::to_string(sections_.gSectionSize[at]));
     }
+    EndSectionList();
     for (int i = 1; i <= kMaxSections; ++i) {
         const auto at = static_cast<size_t>(i);
         p.Write(kSectionsSection, NumberedKey("Color", i), std::to_string(sections_.gSectionColor[at]));
         p.Write(kSectionsSection, NumberedKey("FGColor", i), std::to_string(sections_.gSectionFGColor[at]));
     }
+}
+
+// The list ends at the first empty name. A name left after the last section
+// (a hand edit that dropped an earlier one) would add a section the user
+// never saw at the next start, so it is cleared.
+void Model::EndSectionList() {
+    const int next = sections_.gSectionCount + 1;
+    if (next > kMaxSections) return;
+    if (!Trimmed(deps_.profile.Read(kOptions, SectionKey(next, "Name"), "", 128)).empty())
+        deps_.profile.Write(kOptions, SectionKey(next, "Name"), "");
 }
 
 void Model::SetAllSectionStyles(int16_t style) { sections_.gSectionSize.fill(style); }
@@ -89,7 +100,7 @@ void Model::AddSection() {
     sections_.gSectionSize[at] = 1;
     sections_.gSectionColor[at] = kButtonFaceColour;
     sections_.gSectionCount = static_cast<int16_t>(number);
-    deps_.profile.Write(kOptions, SectionKey(number, "Name"), Trimmed(name));
+    deps_.profile.Write(kOptions, SectionKey(number, "Name"), ProfileValue(Trimmed(name)));
     deps_.controls.SetBackColor(Tab(number - 1), sections_.gSectionColor[at]);
     deps_.controls.SetForeColor(Tab(number - 1), sections_.gSectionFGColor[at]);
     Arrange();
@@ -109,7 +120,7 @@ void Model::RenameSection(int index) {
     if (name.empty()) return;
     sections_.gSectionName[at] = name;
     deps_.controls.SetCaption(Tab(index), name);
-    deps_.profile.Write(kOptions, SectionKey(index + 1, "Name"), Trimmed(name));
+    deps_.profile.Write(kOptions, SectionKey(index + 1, "Name"), ProfileValue(Trimmed(name)));
 }
 
 void Model::DeleteSection(int index) {
@@ -172,7 +183,8 @@ void Model::CompactSections() {
 void Model::WriteSectionRecord(int number, int from) {
     const auto at = static_cast<size_t>(from);
     Profile& p = deps_.profile;
-    p.Write(kOptions, SectionKey(number, "Name"), Trimmed(SingleLineValue(sections_.gSectionName[at])));
+    p.Write(kOptions, SectionKey(number, "Name"),
+            ProfileValue(Trimmed(SingleLineValue(sections_.gSectionName[at]))));
     p.Write(kOptions, SectionKey(number, "Size"), std::to_string(sections_.gSectionSize[at]));
     p.Write(kSectionsSection, NumberedKey("Color", number), std::to_string(sections_.gSectionColor[at]));
     p.Write(kSectionsSection, NumberedKey("FGColor", number), std::to_string(sections_.gSectionFGColor[at]));

@@ -79,6 +79,12 @@ std::string FormatSingle(float value) {
     return mantissa + text.substr(exponent);
 }
 
+std::string ProfileValue(std::string_view text) {
+    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
+        return "\"" + std::string(text) + "\"";
+    return std::string(text);
+}
+
 std::string Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

@@ -38,6 +38,11 @@ int32_t ParseColour(std::string_view text, int32_t fallback);
 // exponent form ("1.5E+07") only beyond that.
 std::string FormatSingle(float value);
 
+// What to write so that a read of the settings file gives `text` back: a
+// read strips one pair of matching quotes around a value, so a text that
+// starts and ends with the same quote gets one more pair.
+std::string ProfileValue(std::string_view text);
+
 // The text with leading and trailing blanks removed.
 std::string Trimmed(std::string_view text);
 

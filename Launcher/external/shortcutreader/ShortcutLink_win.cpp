@@ -4,6 +4,9 @@
 #include <shobjidl.h>
 
 #include <new>
+#include <vector>
+
+#include "LinkFileCheck.h"
 
 namespace corvella::shortcutreader {
 
@@ -35,10 +38,42 @@ void ReadTexts(IShellLinkW& link, ShortcutTexts& texts) {
     texts[6] = std::to_wstring(showCommand);
 }
 
+// The file's bytes, when it is no larger than a shortcut can be.
+HRESULT ReadLinkFile(const wchar_t* path, std::vector<uint8_t>& bytes) {
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return HRESULT_FROM_WIN32(GetLastError());
+    LARGE_INTEGER size{};
+    HRESULT hr = S_OK;
+    if (!GetFileSizeEx(file, &size)) {
+        hr = HRESULT_FROM_WIN32(GetLastError());
+    } else if (size.QuadPart > static_cast<LONGLONG>(kMaxLinkFileSize)) {
+        hr = HRESULT_FROM_WIN32(ERROR_BAD_FORMAT);
+    } else {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+            hr = HRESULT_FROM_WIN32(GetLastError());
+        }
+        bytes.resize(read);
+    }
+    CloseHandle(file);
+    return hr;
+}
+
 }  // namespace
 
 HRESULT ReadShortcutTexts(const wchar_t* path, ShortcutTexts& texts) noexcept {
     if (path == nullptr || *path == L'\0') return E_INVALIDARG;
+    // A damaged file never reaches the shell's parser, which trusts the
+    // lengths it states.
+    try {
+        std::vector<uint8_t> bytes;
+        if (HRESULT hr = ReadLinkFile(path, bytes); FAILED(hr)) return hr;
+        if (CheckLinkFile(bytes) != LinkFileFault::None) return HRESULT_FROM_WIN32(ERROR_BAD_FORMAT);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     IShellLinkW* link = nullptr;
     HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                   reinterpret_cast<void**>(&link));
