@@ -15,9 +15,17 @@ finish() {
   echo "$failures checks failed" >&2; exit 1
 }
 
+# A prefix whose first boot was cut short (it happens now and then while other
+# tests start Wine) has no system files; it is made again.
 fresh_prefix() {
-  rm -rf "$1" "$1.lock"
-  "$tools/wine-prefix.sh" "$1" || { echo "no Wine prefix" >&2; exit 2; }
+  local attempt
+  for attempt in 1 2 3; do
+    rm -rf "$1" "$1.lock"
+    "$tools/wine-prefix.sh" "$1" || { echo "no Wine prefix" >&2; exit 2; }
+    [ -e "$1/drive_c/windows/system32/kernel32.dll" ] && break
+    echo "the new Wine prefix has no system files (attempt $attempt); making it again" >&2
+    WINEPREFIX=$1 wineserver -k 2>/dev/null || true
+  done
   export WINEPREFIX=$1
   user_dir=$(ls -d "$1"/drive_c/users/* | grep -v '/Public$' | head -1)
 }
