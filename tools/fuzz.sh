@@ -5,14 +5,21 @@
 # which the ordinary test run replays. A crash, a leak, a hang or a broken
 # invariant stops that target and leaves the input in build/fuzz/finds/NAME/.
 #
-# Usage: tools/fuzz.sh [-t SECONDS] [NAME...]   (default: 60 s, every target)
+# Usage: tools/fuzz.sh [-t SECONDS | -c CPU_SECONDS] [NAME...]
+#   -t  run each target for SECONDS of wall time (default 60)
+#   -c  run each target until it has used CPU_SECONDS of processor time, in
+#       slices, so that a busy machine still gives each target its full share
+# Every run is appended to build/fuzz/logs/runs.tsv (target, CPU seconds,
+# executions, corpus size, finds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=60
-while getopts t: opt; do
+cpu_budget=0
+while getopts t:c: opt; do
   case $opt in
     t) seconds=$OPTARG ;;
-    *) echo "usage: $0 [-t SECONDS] [NAME...]" >&2; exit 2 ;;
+    c) cpu_budget=$OPTARG; seconds=300 ;;
+    *) echo "usage: $0 [-t SECONDS | -c CPU_SECONDS] [NAME...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -43,6 +50,20 @@ if [ ${#targets[@]} -eq 0 ]; then
   for corpus in fuzz/corpus/*/; do targets+=("$(basename "$corpus")"); done
 fi
 
+# Runs one slice of a target; prints "CPU-seconds executions exit-status".
+run_slice() {
+  local name=$1 work=$2 corpus=$3 finds=$4 log=$5 timing status=0
+  timing=$(mktemp)
+  TIMEFORMAT='%U %S'
+  { time nice -n 19 "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+      -print_final_stats=1 -artifact_prefix="$finds/" "$work" "$corpus" >"$log" 2>&1 || status=$?; } 2>"$timing"
+  local cpu runs
+  cpu=$(awk '{ printf "%d", $1 + $2 }' "$timing")
+  rm -f "$timing"
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  echo "$cpu ${runs:-0} $status"
+}
+
 failed=0
 for name in "${targets[@]}"; do
   corpus=fuzz/corpus/$name
@@ -52,16 +73,20 @@ for name in "${targets[@]}"; do
   mkdir -p "$work" "$finds" "$(dirname "$log")" "$corpus"
   stamp=$dir/logs/$name.start
   touch "$stamp"
-  status=0
-  nice -n 19 "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
-    -print_final_stats=1 -artifact_prefix="$finds/" "$work" "$corpus" >"$log" 2>&1 || status=$?
-  # Only what adds coverage joins the committed corpus, so it stays small.
   before=$(ls "$corpus" | wc -l)
+  cpu_total=0 runs_total=0 status=0
+  while :; do
+    read -r cpu runs status < <(run_slice "$name" "$work" "$corpus" "$finds" "$log")
+    cpu_total=$((cpu_total + cpu)) runs_total=$((runs_total + runs))
+    [ "$status" -eq 0 ] || break
+    [ "$cpu_total" -lt "$cpu_budget" ] || break
+  done
+  # Only what adds coverage joins the committed corpus, so it stays small.
   nice -n 19 "$dir/fuzz/fuzz_$name" -merge=1 "$corpus" "$work" >/dev/null 2>&1 || true
   after=$(ls "$corpus" | wc -l)
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   found=$(find "$finds" -type f -newer "$stamp" | wc -l)
-  echo "fuzz: $name: ${runs:-?} runs in ${seconds}s, corpus $before -> $after, new finds $found$([ $status -ne 0 ] && echo " (stopped: see $log)")"
-  [ $status -eq 0 ] || failed=1
+  printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%TZ)" "$name" "$cpu_total" "$runs_total" "$after" "$found" >>"$dir/logs/runs.tsv"
+  echo "fuzz: $name: $runs_total runs in ${cpu_total} CPU-s, corpus $before -> $after, new finds $found$([ "$status" -ne 0 ] && echo " (stopped: see $log)")"
+  [ "$status" -eq 0 ] || failed=1
 done
 exit $failed
