@@ -1,5 +1,7 @@
 #include "ConnectionPoint_win.h"
 
+#include "ComEnumerator_win.h"
+
 namespace panorell {
 
 ConnectionPoint::~ConnectionPoint() { Clear(); }
@@ -50,6 +52,32 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
         return S_OK;
     }
     return CONNECT_E_NOCONNECTION;
+}
+
+namespace {
+
+struct ConnectionItem {
+    static void AddRef(const CONNECTDATA& item) { item.pUnk->AddRef(); }
+    static void Release(const CONNECTDATA& item) { item.pUnk->Release(); }
+};
+
+}  // namespace
+
+HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
+    if (connections == nullptr) return E_POINTER;
+    *connections = nullptr;
+    std::vector<CONNECTDATA> items;
+    try {
+        items.reserve(sinks_.size());
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    for (const Sink& entry : sinks_) {
+        entry.sink->AddRef();
+        items.push_back({entry.sink, entry.cookie});
+    }
+    return corvella::com::ComEnumerator<IEnumConnections, CONNECTDATA, ConnectionItem>::Create(std::move(items),
+                                                                                              connections);
 }
 
 std::vector<IUnknown*> ConnectionPoint::Snapshot() const {

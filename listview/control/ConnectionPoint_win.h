@@ -24,7 +24,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** owner) override;
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
 
     const IID& Interface() const { return iid_; }
     // Calls `id` on every dispatch sink with `args` (last argument first,

@@ -4,7 +4,9 @@
 #include <olectl.h>
 
 #include <cstring>
+#include <vector>
 
+#include "ComEnumerator_win.h"
 #include "ControlFrame_win.h"
 #include "Control_win.h"
 
@@ -166,8 +168,17 @@ HRESULT Control::FreezeEvents(BOOL freeze) {
 }
 
 HRESULT Control::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    if (points != nullptr) *points = nullptr;
-    return E_NOTIMPL;
+    if (points == nullptr) return E_POINTER;
+    *points = nullptr;
+    std::vector<IConnectionPoint*> items;
+    try {
+        items = {&events_, &propertyNotify_};
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    for (IConnectionPoint* point : items) point->AddRef();
+    return corvella::com::ComEnumerator<IEnumConnectionPoints, IConnectionPoint*, corvella::com::InterfaceItem>::Create(
+        std::move(items), points);
 }
 
 HRESULT Control::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ControlHarness_win.h"
 #include "PanorellIds_win.h"
@@ -209,37 +210,129 @@ TEST_F(ControlTest, MethodsAnswerWithoutAList) {
 }
 
 // The type library carries the identifiers hosts bind to, both pvIcon
-// constants included.
+// constants included, and every constant with its value and description
+// (the General page lists them), in the order of the IDL.
+struct Constant {
+    const wchar_t* name;
+    long value;
+    const wchar_t* description;
+};
+struct Enumeration {
+    const wchar_t* name;
+    GUID id;
+    std::vector<Constant> constants;
+};
+
 TEST_F(ControlTest, TypeLibraryHoldsTheEnumerationsUnderTheirIdentifiers) {
+    const Enumeration enums[] = {
+        {L"MousePointerConstants",
+         {0x952F5500, 0x3D8B, 0x11D0, {0xB6, 0xD5, 0x00, 0x80, 0xC8, 0x1D, 0x4C, 0x9C}},
+         {{L"pvDefault", 0, L"Default"},
+          {L"pvArrow", 1, L"Arrow"},
+          {L"pvCross", 2, L"Cross"},
+          {L"pvIBeam", 3, L"I-Beam"},
+          {L"pvIcon", 4, L"Icon"},
+          {L"pvSize", 5, L"Size"},
+          {L"pvSizeNESW", 6, L"Size NE SW"},
+          {L"pvSizeNS", 7, L"Size N S"},
+          {L"pvSizeNWSE", 8, L"Size NW SE"},
+          {L"pvSizeEW", 9, L"Size W E"},
+          {L"pvUpArrow", 10, L"Up Arrow"},
+          {L"pvHourglass", 11, L"Hourglass"},
+          {L"pvNoDrop", 12, L"No Drop"},
+          {L"pvArrowHourglass", 13, L"Arrow and Hourglass"},
+          {L"pvArrowQuestion", 14, L"Arrow and Question"},
+          {L"pvSizeAll", 15, L"Size All"},
+          {L"pvCustom", 99, L"Custom"}}},
+        {L"BorderStyleConstants",
+         {0xAFF83B60, 0x1D04, 0x11D0, {0x89, 0x82, 0x00, 0x80, 0xC8, 0x2D, 0x4E, 0x38}},
+         {{L"pvNone", 0, L"None"}, {L"pvFixedSingle", 1, L"Fixed Single"}}},
+        {L"NameSpaceConstants",
+         {0xBC937740, 0x1D04, 0x11D0, {0x89, 0x82, 0x00, 0x80, 0xC8, 0x2D, 0x4E, 0x38}},
+         {{L"pvDeskTop", 0, L"Desktop"},
+          {L"pvMyComputer", 1, L"My Computer"},
+          {L"pvControls", 2, L"Control Panel"},
+          {L"pvPrinters", 3, L"Printers"},
+          {L"pvNetwork", 4, L"Network Neighborhood"},
+          {L"pvRecycleBin", 5, L"Recycle Bin"}}},
+        {L"ListViewConstants",
+         {0xCD3DD2C0, 0x1D04, 0x11D0, {0x89, 0x82, 0x00, 0x80, 0xC8, 0x2D, 0x4E, 0x38}},
+         {{L"pvIcon", 0, L"Icon"}, {L"pvSmallIcon", 1, L"Small Icon"}, {L"pvList", 2, L"List"}, {L"pvReport", 3, L"Report"}}},
+        {L"CurrentTypeConstants",
+         {0x5224B100, 0x22AC, 0x11D0, {0x89, 0x82, 0x00, 0x80, 0xC8, 0x2D, 0x4E, 0x38}},
+         {{L"pvFolder", 0, L"Folder"}, {L"pvNameSpace", 1, L"NameSpace"}}},
+    };
     ITypeLib* library = nullptr;
     ASSERT_EQ(LoadRegTypeLib(LIBID_PANORELLLISTVIEWLib, 1, 0, LOCALE_NEUTRAL, &library), S_OK);
-    const std::pair<const wchar_t*, GUID> enums[] = {
-        {L"MousePointerConstants", {0x952F5500, 0x3D8B, 0x11D0, {0xB6, 0xD5, 0x00, 0x80, 0xC8, 0x1D, 0x4C, 0x9C}}},
-        {L"ListViewConstants", {0xCD3DD2C0, 0x1D04, 0x11D0, {0x89, 0x82, 0x00, 0x80, 0xC8, 0x2D, 0x4E, 0x38}}},
-    };
-    for (const auto& [name, id] : enums) {
+    for (const Enumeration& expected : enums) {
+        const std::string enumName(expected.name, expected.name + lstrlenW(expected.name));
+        SCOPED_TRACE(enumName);
         ITypeInfo* info = nullptr;
-        ASSERT_EQ(library->GetTypeInfoOfGuid(id, &info), S_OK);
+        ASSERT_EQ(library->GetTypeInfoOfGuid(expected.id, &info), S_OK);
         BSTR found = nullptr;
         info->GetDocumentation(MEMBERID_NIL, &found, nullptr, nullptr, nullptr);
-        EXPECT_STREQ(found, name);
+        EXPECT_STREQ(found, expected.name);
         SysFreeString(found);
-        bool sawIcon = false;
         TYPEATTR* attributes = nullptr;
-        info->GetTypeAttr(&attributes);
+        ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+        EXPECT_EQ(attributes->typekind, TKIND_ENUM);
+        ASSERT_EQ(attributes->cVars, expected.constants.size());
         for (UINT i = 0; i < attributes->cVars; ++i) {
             VARDESC* variable = nullptr;
-            info->GetVarDesc(i, &variable);
-            BSTR constant = nullptr;
-            info->GetDocumentation(variable->memid, &constant, nullptr, nullptr, nullptr);
-            if (lstrcmpW(constant, L"pvIcon") == 0) sawIcon = true;
-            SysFreeString(constant);
+            ASSERT_EQ(info->GetVarDesc(i, &variable), S_OK);
+            BSTR name = nullptr, description = nullptr;
+            info->GetDocumentation(variable->memid, &name, &description, nullptr, nullptr);
+            VARIANT value;
+            VariantInit(&value);
+            EXPECT_EQ(VariantChangeType(&value, variable->lpvarValue, 0, VT_I4), S_OK);
+            EXPECT_STREQ(name, expected.constants[i].name) << i;
+            EXPECT_EQ(V_I4(&value), expected.constants[i].value) << i;
+            EXPECT_STREQ(description, expected.constants[i].description) << i;
+            SysFreeString(name);
+            SysFreeString(description);
             info->ReleaseVarDesc(variable);
         }
         info->ReleaseTypeAttr(attributes);
-        EXPECT_TRUE(sawIcon) << "pvIcon in " << std::string(name, name + lstrlenW(name));
         info->Release();
     }
+    library->Release();
+}
+
+// The library is rewritten to carry those texts: what else it holds must
+// come through whole. MouseIcon still names the standard picture
+// interface, and the hidden vtable interface the control's dispatch runs
+// through has its calls in consecutive slots after IUnknown's three.
+TEST_F(ControlTest, TypeLibraryKeepsThePictureTypeAndTheCallSlots) {
+    ITypeLib* library = nullptr;
+    ASSERT_EQ(LoadRegTypeLib(LIBID_PANORELLLISTVIEWLib, 1, 0, LOCALE_NEUTRAL, &library), S_OK);
+    ITypeInfo* calls = nullptr;
+    ASSERT_EQ(library->GetTypeInfoOfGuid(IID_IPanorellListViewCalls, &calls), S_OK);
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(calls->GetTypeAttr(&attributes), S_OK);
+    EXPECT_EQ(attributes->cFuncs, 66);
+    bool sawMouseIcon = false;
+    for (UINT i = 0; i < attributes->cFuncs; ++i) {
+        FUNCDESC* function = nullptr;
+        ASSERT_EQ(calls->GetFuncDesc(i, &function), S_OK);
+        EXPECT_EQ(function->oVft, static_cast<SHORT>((3 + i) * sizeof(void*))) << i;
+        if (function->memid == 24 && function->invkind == INVOKE_PROPERTYPUT) {
+            sawMouseIcon = true;
+            const TYPEDESC& type = function->lprgelemdescParam[0].tdesc;
+            ASSERT_EQ(type.vt, VT_PTR);
+            ASSERT_EQ(type.lptdesc->vt, VT_USERDEFINED);
+            ITypeInfo* picture = nullptr;
+            ASSERT_EQ(calls->GetRefTypeInfo(type.lptdesc->hreftype, &picture), S_OK);
+            TYPEATTR* pictureAttributes = nullptr;
+            ASSERT_EQ(picture->GetTypeAttr(&pictureAttributes), S_OK);
+            EXPECT_TRUE(IsEqualGUID(pictureAttributes->guid, IID_IPictureDisp));
+            picture->ReleaseTypeAttr(pictureAttributes);
+            picture->Release();
+        }
+        calls->ReleaseFuncDesc(function);
+    }
+    EXPECT_TRUE(sawMouseIcon);
+    calls->ReleaseTypeAttr(attributes);
+    calls->Release();
     library->Release();
 }
 
