@@ -23,12 +23,15 @@ FillJob ListWindow::JobFor(const ListItem& item) const {
     return job;
 }
 
-void ListWindow::StartFiller() {
+void ListWindow::StartFiller(bool forgetQueued) {
     filler_.Stop();
     // Results of an earlier run name items by address: they no longer count,
-    // and what it had queued is asked again when shown.
+    // and what it had queued is asked again when shown. The items of a new
+    // listing were never queued: a big folder is not walked for nothing.
     ++fillGeneration_;
-    for (int i = 0; i < items_.Count(); ++i) items_.At(i).iconQueued = false;
+    if (forgetQueued) {
+        for (int i = 0; i < items_.Count(); ++i) items_.At(i).iconQueued = false;
+    }
     wantedIcons_.clear();
     int count = items_.Count();
     int first = std::clamp(list_ ? ListView_GetTopIndex(list_) : 0, 0, count);

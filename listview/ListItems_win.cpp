@@ -15,6 +15,10 @@ namespace {
 
 // Items whose own icons a cache hint asks for at most (a page or two).
 constexpr int kHurriedAtMost = 256;
+// Selection changes from which marks are moved with redraw off: the
+// list-view invalidates each changed item, and turning redraw back on costs
+// a recomputation of scroll bars and header, worth it only for many.
+constexpr size_t kQuietMarksFrom = 64;
 
 }  // namespace
 
@@ -94,7 +98,26 @@ void ListWindow::MoveMarks(const Marks& before, const std::vector<int>& newIndex
                              ? newIndexOf[static_cast<size_t>(dropHighlight_)]
                              : -1;
     }
-    PutMarks(before, RemapMarks(before, newIndexOf));
+    Marks after = RemapMarks(before, newIndexOf);
+    if (!list_ || !redrawing_) {
+        PutMarks(before, after);
+        return;
+    }
+    if (before.selected.size() + after.selected.size() >= kQuietMarksFrom) {
+        Redraw(false);
+        PutMarks(before, after);
+        Redraw(true);
+        InvalidateRect(list_, nullptr, TRUE);
+        return;
+    }
+    // Every row may show another item now. Invalidated first, the list is
+    // painted once: by the scroll that brings a moved focus into view, which
+    // paints at once, or else by the next paint. After such a scroll the
+    // focus change invalidates its rows again, though they are painted.
+    InvalidateRect(list_, nullptr, TRUE);
+    int top = ListView_GetTopIndex(list_);
+    PutMarks(before, after);
+    if (ListView_GetTopIndex(list_) != top) ValidateRect(list_, nullptr);
 }
 
 void ListWindow::ShowItemCount(bool keepScroll) {

@@ -150,7 +150,7 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
     bool enumerated = EnumerateInto(folder);
     if (enumerated) {
         ShowItemCount(false);
-        StartFiller();
+        StartFiller(false);
         StartWatchers();
         if (ListCount() > 0) ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
     } else if (sink_) {
@@ -232,14 +232,7 @@ void ListWindow::SortBy(int column) {
     sort_.Click(column);
     Marks before = TakeMarks();
     std::vector<int> moved = items_.Sort(sort_.column, sort_.descending, nameSpace_ == kMyComputer);
-    // The focus moving to its item's new place must not scroll and paint
-    // the list on its own: one repaint follows.
-    if (screenUpdate_) Redraw(false);
     MoveMarks(before, moved);
-    if (screenUpdate_) {
-        Redraw(true);
-        InvalidateRect(list_, nullptr, TRUE);
-    }
 }
 
 }  // namespace panorell

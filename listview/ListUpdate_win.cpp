@@ -146,16 +146,11 @@ void ListWindow::Bring(int flags, bool refreshing) {
         }
         items_.Append(std::move(item));
     }
-    // Marks moved in place must not scroll and paint the list on their own.
-    bool quiet = screenUpdate_ && !refreshing;
-    if (quiet) Redraw(false);
     ShowItemCount(true);
     MoveMarks(before, newIndexOf);
-    if (quiet) Redraw(true);
     // The filler's results name items by address, and the icons wanted name
     // them by index: after a removal both start again.
-    if (removed) StartFiller();
-    if (screenUpdate_) InvalidateRect(list_, nullptr, FALSE);
+    if (removed) StartFiller(true);
 }
 
 void ListWindow::Refresh() {

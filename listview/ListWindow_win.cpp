@@ -74,6 +74,7 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
         Destroy();
         return false;
     }
+    redrawing_ = true;
     ListView_SetImageList(list_, small, LVSIL_SMALL);
     ListView_SetImageList(list_, large, LVSIL_NORMAL);
     // The overlay, cut and drop marks come from the items, like their texts.
@@ -202,7 +203,9 @@ std::string ListWindow::ColumnText(const ListItem& item, int column) const {
 }
 
 void ListWindow::Redraw(bool on) {
-    if (list_) SendMessageA(list_, WM_SETREDRAW, on, 0);
+    if (!list_) return;
+    SendMessageA(list_, WM_SETREDRAW, on, 0);
+    redrawing_ = on;
 }
 
 void ListWindow::SetView(int view) {

@@ -151,7 +151,8 @@ private:
     void PutMarks(const Marks& before, const Marks& after);
     // Tells the list-view the item count, keeping the marks in place.
     void ShowItemCount(bool keepScroll);
-    // After a reordering: the marks follow their items.
+    // After a reordering: the marks follow their items, and the list is
+    // repainted once (unless redraw is off, when whoever turned it off does).
     void MoveMarks(const Marks& before, const std::vector<int>& newIndexOf);
 
     // Listing (ListListing_win.cpp).
@@ -165,7 +166,7 @@ private:
     void DropItems();
 
     // Icons of their own, by the detail filler (ListIcons_win.cpp).
-    void StartFiller();
+    void StartFiller(bool forgetQueued);
     void WantIcon(int index);
     void FillWantedIcons();
     FillJob JobFor(const ListItem& item) const;
@@ -199,6 +200,7 @@ private:
     HWND treeWindow_ = nullptr;
     bool announce_ = true;
     bool screenUpdate_ = true;
+    bool redrawing_ = true;       // what the list-view was last told by WM_SETREDRAW
     int view_ = kViewList;
     bool showColumn_[4] = {true, true, true, true};
     int columnIndex_[4] = {0, -1, -1, -1};

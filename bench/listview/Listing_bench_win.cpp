@@ -4,7 +4,7 @@
 //
 //   bench_listview [--sizes 1000,10000,100000] [--rounds 5] [--warmups 1]
 //                  [--subfolders N] [--subfolder-rounds R] [--burst-size N]
-//                  [--limit-s S]
+//                  [--limit-s S] [--bare-sizes 1000000]
 //
 // Per folder: fully listed with details; items ready to first page painted;
 // heap bytes per item (and, for comparison, what the shell's own id and
@@ -12,7 +12,9 @@
 // listing; one new file until it shows; leaving the folder. Memory is the
 // growth of the bytes in use on the heaps while the folder is listed. On the folder
 // named by --burst-size: 1,000 creates, renames and deletes until the list
-// equals a fresh listing.
+// equals a fresh listing. For every size (and each of --bare-sizes, which
+// need no files) a bare owner-data list-view with none of our code is timed
+// on the same operations: the list-view's own price for that item count.
 #include <windows.h>
 
 #include <algorithm>
@@ -22,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "BareList_bench_win.h"
 #include "BenchFolders_win.h"
 #include "ListWindow_win.h"
 
@@ -37,6 +40,7 @@ struct Options {
     int subfolders = 10000;
     int subfolderRounds = 5;
     int burstSize = 10000;
+    std::vector<int> bareSizes = {1000000};
     double limitMs = 600000;
 };
 
@@ -62,6 +66,7 @@ Options ParseOptions(int argc, char** argv) {
         else if (a == "--subfolder-rounds") o.subfolderRounds = std::atoi(argv[i + 1]);
         else if (a == "--burst-size") o.burstSize = std::atoi(argv[i + 1]);
         else if (a == "--limit-s") o.limitMs = 1000.0 * std::atof(argv[i + 1]);
+        else if (a == "--bare-sizes") o.bareSizes = ParseSizes(argv[i + 1]);
     }
     return o;
 }
@@ -195,6 +200,25 @@ void MeasureBurst(HWND frame, int count, double limitMs) {
     PumpUntil([&] { return list.ItemCount() == count; }, limitMs);
 }
 
+void MeasureBare(HWND frame, int count, int rounds, int warmups) {
+    BareList bare(frame);
+    std::vector<BareRound> measured;
+    for (int round = 0; round < warmups + rounds; ++round) {
+        BareRound r = bare.Measure(count);
+        if (round >= warmups) measured.push_back(r);
+    }
+    auto median = [&](double BareRound::*field) {
+        std::vector<double> values;
+        for (const auto& r : measured) values.push_back(r.*field);
+        return Median(values);
+    };
+    std::printf("bare       %7d | list-view alone: first page %6.1f ms | re-sort (count, invalidate) %6.1f ms | "
+                "redraw off/on %6.1f ms | clear %6.1f ms\n",
+                count, median(&BareRound::firstPage), median(&BareRound::resort), median(&BareRound::redraw),
+                median(&BareRound::clear));
+    std::fflush(stdout);
+}
+
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -215,7 +239,9 @@ int main(int argc, char** argv) {
                 options.rounds, options.warmups);
     for (int files : options.sizes) {
         MeasureFolder(frame, "files", FilesFolder(files), files, options.rounds, options.warmups, options.limitMs);
+        MeasureBare(frame, files, options.rounds, options.warmups);
     }
+    for (int count : options.bareSizes) MeasureBare(frame, count, options.rounds, options.warmups);
     if (options.subfolders > 0) {
         MeasureFolder(frame, "subfolders", SubfoldersFolder(options.subfolders), options.subfolders,
                       options.subfolderRounds, options.warmups, options.limitMs);
