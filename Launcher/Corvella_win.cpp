@@ -3,8 +3,10 @@
 
 #include "LauncherApp_win.h"
 #include "platform/Desktop_win.h"
+#include "settings/StartupTrace_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    corvella::MarkStartup("WinMain");
     try {
         corvella::LauncherApp launcher(corvella::ProgramFolder());
         return launcher.Run(instance);

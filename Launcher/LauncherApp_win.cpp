@@ -8,6 +8,7 @@
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
 #include "model/IconFileDialog_win.h"
+#include "settings/StartupTrace_win.h"
 
 namespace corvella {
 
@@ -30,6 +31,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     // Before the controls, so that they register no drop targets of their own.
     threed::RegisterWindowFileDrop(window_.Handle(), &controlEvents_);
     if (!controls_.Create(window_.Handle(), instance, &controlEvents_)) return false;
+    MarkStartup("main window and its controls created");
     OnMainWindowLoad(controls_);
     CreateModel();
     CreateInteraction();
@@ -38,8 +40,11 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     hotKey_->onHotKey = [this] { OnHotKeyPressed(); };
     CreateAuxiliaryWindows(instance);
     CreateSystemActions();
+    MarkStartup("model, drops, hot key and auxiliary windows made");
     // Without a registered control the launcher opens items through the shell.
-    folderListControl_.Create(window_.Handle());
+    // The control comes when the window is up (kFolderListTimer) or at its
+    // first use, whichever is first.
+    folderListControl_.CreateLater(window_.Handle());
     platform_.SetMainWindow(window_.Handle());
     dialogs_.SetOwner(window_.Handle());
     window_.onCloseRequest = [this] { OnMainWindowCloseRequest(settings_, Deps()); };
@@ -53,6 +58,10 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
         if (timer == MainWindowControls::kTimer2) handlers_->OnHoverTimerTick();
         if (timer == MainWindowControls::kTimer1) OnTitleClockTick();
         if (timer == kIconTimer && !model_->FetchWaitingIcons(kIconsPerTick)) KillTimer(window_.Handle(), kIconTimer);
+        if (timer == kFolderListTimer) {
+            KillTimer(window_.Handle(), kFolderListTimer);
+            folderListControl_.CreatePending();
+        }
     };
     return true;
 }
@@ -60,6 +69,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
 void LauncherApp::CreateModel() {
     icons_ = std::make_unique<WinIconStore>(controls_.ImageList(0), controls_.ImageList(1));
     controls_.iconIndexOf = [this](const std::string& key) { return icons_->IndexOf(key); };
+    icons_->onCleared = [this] { controls_.ForgetPictureSources(); };
     ModelDeps deps{settings_, profile_, dialogs_, controls_, files_, *icons_, programFolder_,
                    [this] { ArrangeWindow(); },
                    [this] { SaveLooksAndSections(settings_, SettingsDepsNow()); },
@@ -85,8 +95,10 @@ void LauncherApp::RemoveButtonsFromTabOrder() { corvella::RemoveButtonsFromTabOr
 void LauncherApp::FocusCurrentTab() { corvella::FocusCurrentTab(controls_, model_->CurrentSection()); }
 void LauncherApp::ArrangeWindow() {
     model_->FetchIconsOfSection(sections_.gCurrentSection);
+    MarkStartup("layout: icons of the section on show fetched");
     corvella::ArrangeWindow(layout_, LayoutDeps{settings_, sections_, buttons_, window_, controls_, screen_,
                                                 events_, largeFonts_, interaction_.gMoveMode});
+    MarkStartup("layout done");
 }
 
 LayoutCommandDeps LauncherApp::LayoutCommands() {
@@ -123,21 +135,31 @@ void LauncherApp::OnScroll(int code, int thumb) {
     controls_.SetScrollValue(bar, std::clamp(value, minimum, maximum));
 }
 
-void LauncherApp::SetAllSectionStyles(int16_t style) { model_->SetAllSectionStyles(style); }
-void LauncherApp::ShowCurrentSection(bool paint) { model_->ShowCurrentSection(paint); }
+void LauncherApp::SetAllSectionStyles(int16_t style) {
+    model_->SetAllSectionStyles(style);
+    MarkStartup("section styles set; the settings load next");
+}
+
+void LauncherApp::ShowCurrentSection(bool paint) {
+    MarkStartup("current section shown");
+    model_->ShowCurrentSection(paint);
+}
 void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
 
 int LauncherApp::Run(HINSTANCE instance) {
     // OLE drag and drop brings the shell's file drags to the controls.
     const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    MarkStartup("OLE started");
     if (ole) RegisterMissingComponents(programFolder_);
     int code = 1;
     if (CreateMainWindow(instance)) {
         code = 0;
         if (RunStartProcedure(state_, settings_, Deps())) {
+            MarkStartup("start procedure done");
             // The icons of the sections not on show, a few at a time: timer
             // messages come only when no other message waits.
             SetTimer(window_.Handle(), kIconTimer, 1, nullptr);
+            SetTimer(window_.Handle(), kFolderListTimer, 1, nullptr);
             code = MessageLoop();
         }
     }

@@ -121,6 +121,7 @@ private:
     DropDeps DropDepsNow();
 
     static constexpr UINT_PTR kIconTimer = 3;
+    static constexpr UINT_PTR kFolderListTimer = 4;
     static constexpr int kIconsPerTick = 4;
 
     Settings settings_;

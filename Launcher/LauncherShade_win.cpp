@@ -8,6 +8,7 @@
 #include "mainwindow/PlacementRescue.h"
 #include "mainwindow/TitleClock.h"
 #include "mainwindow/WorkAreas_win.h"
+#include "settings/StartupTrace_win.h"
 
 namespace corvella {
 
@@ -65,7 +66,10 @@ void LauncherApp::ToggleShade() {
 
 void LauncherApp::RequestShade() { corvella::RequestShade(ShadeDepsNow(window_)); }
 
-void LauncherApp::LoadTray() { LoadTrayWindow(true); }
+void LauncherApp::LoadTray() {
+    LoadTrayWindow(true);
+    MarkStartup("tray icon loaded");
+}
 
 void LauncherApp::LoadTrayWindow(bool load) {
     if (load)
@@ -97,8 +101,15 @@ void LauncherApp::OnStripClicked() {
 
 void LauncherApp::OnTitleClockTick() { corvella::OnTitleClockTick(gTitlePhase_, settings_.gLocked != 0, window_, clock_); }
 
-void LauncherApp::LoadSplash() { splash_->Load(largeFonts_); }
-void LauncherApp::UnloadSplash() { splash_->Unload(); }
+void LauncherApp::LoadSplash() {
+    splash_->Load(largeFonts_);
+    MarkStartup("welcome window loaded");
+}
+
+void LauncherApp::UnloadSplash() {
+    splash_->Unload();
+    MarkStartup("welcome window unloaded");
+}
 
 void LauncherApp::ShowAbout() {
     ShowAboutWindow(hotKey_ ? static_cast<HotKeyReceiverPort&>(*hotKey_) : noHotKey_,

@@ -3,6 +3,7 @@
 #include "LauncherApp_win.h"
 #include "dialogs/Looks.h"
 #include "dialogs/OptionsDialog_win.h"
+#include "settings/StartupTrace_win.h"
 
 namespace corvella {
 
@@ -14,7 +15,10 @@ void LauncherApp::CreateSystemActions() {
     controlEvents_.onEjectButtonUp = [this](int button) { OnMinButMouseUp(ejectDrives_, button, EjectDepsNow()); };
 }
 
-void LauncherApp::BuildEjectDriveList() { corvella::BuildEjectDriveList(ejectDrives_, drives_, stopwatch_, events_); }
+void LauncherApp::BuildEjectDriveList() {
+    corvella::BuildEjectDriveList(ejectDrives_, drives_, stopwatch_, events_);
+    MarkStartup("drive list built");
+}
 
 EjectDeps LauncherApp::EjectDepsNow() {
     return {drives_, *ejectLibrary_, stopwatch_, events_, controls_, [this] { FocusCurrentTab(); }};

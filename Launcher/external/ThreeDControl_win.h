@@ -54,6 +54,9 @@ Control* ControlOf(HWND window);
 void PaintControl(Control& control, HDC dc);
 // Recreates the control's font from its description at the screen resolution.
 void RebuildFont(Control& control);
+// Makes the control's tip window, if it has a tip text and no window yet;
+// `mouseMove` is the WM_MOUSEMOVE that brought the pointer.
+void MakeTipOnHover(Control& control, LPARAM mouseMove);
 
 int ScreenDpi();
 int ShiftState();

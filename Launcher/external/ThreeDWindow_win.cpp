@@ -93,6 +93,7 @@ void OnMouseMove(Control& c, LPARAM lParam) {
         UpdateDrag(c);
         return;
     }
+    MakeTipOnHover(c, lParam);
     if (!c.trackingLeave) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, c.window, 0};
         c.trackingLeave = TrackMouseEvent(&track) != FALSE;

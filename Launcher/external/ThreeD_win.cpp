@@ -87,23 +87,37 @@ TTTOOLINFOA ToolFor(Control& c) {
     return tool;
 }
 
+// A tip window that exists already takes the new text; one that does not
+// yet is made when the pointer first comes over the control.
 void UpdateTip(Control& c) {
-    if (!c.tip && c.toolTip.empty()) return;
-    if (!c.tip) {
-        c.tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, c.window, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-        if (!c.tip) return;
-        TTTOOLINFOA tool = ToolFor(c);
-        SendMessageA(c.tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-        return;
-    }
+    if (!c.tip) return;
     TTTOOLINFOA tool = ToolFor(c);
     SendMessageA(c.tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(c.tip, TTM_ACTIVATE, c.toolTip.empty() ? FALSE : TRUE, 0);
 }
 
 }  // namespace
+
+// Fifty launch buttons with a tip window each cost a good part of the
+// start-up, and most tips are never asked for: the window is made at the
+// first hover, and the move that brought the pointer is passed on so that the
+// tip's delay starts at once.
+void MakeTipOnHover(Control& c, LPARAM mouseMove) {
+    if (c.tip || c.toolTip.empty()) return;
+    c.tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, c.window, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!c.tip) return;
+    TTTOOLINFOA tool = ToolFor(c);
+    SendMessageA(c.tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    MSG move{};
+    move.hwnd = c.window;
+    move.message = WM_MOUSEMOVE;
+    move.lParam = mouseMove;
+    move.time = static_cast<DWORD>(GetMessageTime());
+    GetCursorPos(&move.pt);
+    SendMessageA(c.tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+}
 
 int ScreenDpi() {
     static int dpi = [] {
@@ -150,10 +164,15 @@ int ControlId(HWND window) {
     return c ? c->id : -1;
 }
 
+// The setters below leave a control alone when the value does not change:
+// the layout sets every property of every control each time it runs, and a
+// needless repaint of 70 controls is what the user would wait for.
 bool SetProperty(HWND control, int dispatchId, int32_t value) {
     Control* c = ControlOf(control);
-    if (!c || !ApplyProperty(c->look, c->kind, dispatchId, value)) return false;
-    Redraw(*c);
+    if (!c) return false;
+    const Look before = c->look;
+    if (!ApplyProperty(c->look, c->kind, dispatchId, value)) return false;
+    if (ReadProperty(before, c->kind, dispatchId) != value) Redraw(*c);
     return true;
 }
 
@@ -163,7 +182,8 @@ int32_t Property(HWND control, int dispatchId) {
 }
 
 void SetCaption(HWND control, std::string_view caption) {
-    if (!ControlOf(control)) return;
+    Control* c = ControlOf(control);
+    if (!c || c->caption == caption) return;
     std::string text(caption);
     SetWindowTextA(control, text.c_str());
 }
@@ -181,6 +201,24 @@ void SetPicture(HWND control, HICON icon) {
     c->icon = copy;
     if (copy) c->pictureSize = IconSize(copy);
     Redraw(*c);
+}
+
+bool SetPicture(HWND control, HIMAGELIST list, int index) {
+    Control* c = ControlOf(control);
+    if (!c || !list) return false;
+    // The list's icon is made once, for the control alone: no copy of a copy,
+    // and the size comes from the list rather than from the icon's bitmaps.
+    HICON icon = ImageList_GetIcon(list, index, ILD_TRANSPARENT);
+    int width = 0, height = 0;
+    if (!icon || !ImageList_GetIconSize(list, &width, &height)) {
+        if (icon) DestroyIcon(icon);
+        return false;
+    }
+    FreePicture(*c);
+    c->icon = icon;
+    c->pictureSize = {width, height};
+    Redraw(*c);
+    return true;
 }
 
 void SetPicture(HWND control, HBITMAP bitmap) {
@@ -202,22 +240,26 @@ void ClearPicture(HWND control) {
 }
 
 void SetBackColor(HWND control, int32_t oleColour) {
-    if (Control* c = ControlOf(control)) {
-        c->backColour = oleColour;
-        Redraw(*c);
-    }
+    Control* c = ControlOf(control);
+    if (!c || c->backColour == oleColour) return;
+    c->backColour = oleColour;
+    Redraw(*c);
 }
 
 void SetForeColor(HWND control, int32_t oleColour) {
-    if (Control* c = ControlOf(control)) {
-        c->foreColour = oleColour;
-        Redraw(*c);
-    }
+    Control* c = ControlOf(control);
+    if (!c || c->foreColour == oleColour) return;
+    c->foreColour = oleColour;
+    Redraw(*c);
 }
 
 void SetFont(HWND control, const FontSpec& font) {
     Control* c = ControlOf(control);
     if (!c) return;
+    const FontSpec& now = c->fontSpec;
+    if (c->font && now.name == font.name && now.points == font.points && now.bold == font.bold &&
+        now.italic == font.italic)
+        return;
     c->fontSpec = font;
     RebuildFont(*c);
     Redraw(*c);
@@ -225,7 +267,7 @@ void SetFont(HWND control, const FontSpec& font) {
 
 void SetToolTip(HWND control, std::string_view text) {
     Control* c = ControlOf(control);
-    if (!c) return;
+    if (!c || c->toolTip == text) return;
     c->toolTip.assign(text);
     UpdateTip(*c);
     RefreshWindowText(*c);

@@ -9,6 +9,7 @@
 // (CopyIcon / CopyImage); the caller keeps and frees its handle. The copy is
 // freed when the picture is replaced or cleared and when the control goes away.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
@@ -95,6 +96,8 @@ void SetCaption(HWND control, std::string_view caption);
 std::string Caption(HWND control);
 
 void SetPicture(HWND control, HICON icon);
+// The icon at `index` of an image list; false when the list has none there.
+bool SetPicture(HWND control, HIMAGELIST list, int index);
 void SetPicture(HWND control, HBITMAP bitmap);
 void ClearPicture(HWND control);
 

@@ -32,4 +32,29 @@ bool FolderListHost::Create(HWND mainWindow, const wchar_t* progId) {
     return true;
 }
 
+void FolderListHost::CreateLater(HWND mainWindow, const wchar_t* progId) {
+    pendingWindow_ = mainWindow;
+    pendingProgId_ = progId;
+}
+
+bool FolderListHost::CreatePending() {
+    if (pendingWindow_) {
+        HWND window = pendingWindow_;
+        pendingWindow_ = nullptr;
+        // A window already closing gets no control.
+        if (IsWindow(window)) Create(window, pendingProgId_);
+    }
+    return site_.Dispatch() != nullptr;
+}
+
+void FolderListHost::Destroy() {
+    pendingWindow_ = nullptr;
+    site_.Destroy();
+}
+
+IDispatch* FolderListHost::Control() {
+    CreatePending();
+    return site_.Dispatch();
+}
+
 }  // namespace corvella

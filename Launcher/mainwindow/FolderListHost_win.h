@@ -15,12 +15,24 @@ public:
 
     // True when the control registered under `progId` now lives on `mainWindow`.
     bool Create(HWND mainWindow, const wchar_t* progId = kProgId);
-    void Destroy() { site_.Destroy(); }
-    // The control's automation interface; null without a control.
-    IDispatch* Control() const { return site_.Dispatch(); }
+    // The control is made later: by CreatePending, or at the first call of
+    // Control. Loading the control's library and activating it costs a good
+    // part of a second under some systems, and nothing asks for the control
+    // before the user launches an item, so the start-up leaves it to idle
+    // time. `progId` must live as long as the host.
+    void CreateLater(HWND mainWindow, const wchar_t* progId = kProgId);
+    // Makes the control if it waits to be made; true when there is one now.
+    bool CreatePending();
+    // Closes the control, and one that waits is never made.
+    void Destroy();
+    // The control's automation interface, made now if it waits; null
+    // without a control.
+    IDispatch* Control();
 
 private:
     panorell::ControlSite site_;
+    HWND pendingWindow_ = nullptr;
+    const wchar_t* pendingProgId_ = nullptr;
 };
 
 }  // namespace corvella

@@ -158,8 +158,16 @@ bool MainWindowControls::SetGeometry(ControlRef c, const ControlGeometry& g) {
     HWND control = Handle(c);
     if (!control || g.width < 0 || g.height < 0) return false;
     const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
-    return SetWindowPos(control, nullptr, PixelsFromTwips(g.left, tx), PixelsFromTwips(g.top, ty), PixelsFromTwips(g.width, tx),
-                        PixelsFromTwips(g.height, ty), SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+    const int left = PixelsFromTwips(g.left, tx), top = PixelsFromTwips(g.top, ty);
+    const int width = PixelsFromTwips(g.width, tx), height = PixelsFromTwips(g.height, ty);
+    // A control already in place is not moved again: each move repaints it,
+    // and the layout places every control each time it runs.
+    RECT now;
+    GetWindowRect(control, &now);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == left && now.top == top && now.right - now.left == width && now.bottom - now.top == height)
+        return true;
+    return SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 bool MainWindowControls::SetVisible(ControlRef c, bool visible) {
@@ -334,17 +342,23 @@ bool MainWindowControls::SetPicture(ControlRef c, int imageList, const std::stri
     if (!control || imageList < 0 || imageList > 1 || !iconIndexOf) return false;
     const int index = iconIndexOf(key);
     if (index < 0) return false;
-    HICON icon = ImageList_GetIcon(imageLists_[static_cast<size_t>(imageList)], index, ILD_TRANSPARENT);
-    if (!icon) return false;
-    threed::SetPicture(control, icon);  // the control keeps its own copy
-    DestroyIcon(icon);
+    // The layout gives every button its picture each time it runs; a button
+    // that shows this very icon already keeps it.
+    const PictureSource source{imageList, index};
+    auto shown = pictureSources_.find(control);
+    if (shown != pictureSources_.end() && shown->second == source) return true;
+    if (!threed::SetPicture(control, imageLists_[static_cast<size_t>(imageList)], index)) return false;
+    pictureSources_[control] = source;
     return true;
 }
+
+void MainWindowControls::ForgetPictureSources() { pictureSources_.clear(); }
 
 bool MainWindowControls::ClearPicture(ControlRef c) {
     HWND control = ThreeD(c);
     if (!control) return false;
     threed::ClearPicture(control);
+    pictureSources_.erase(control);
     return true;
 }
 

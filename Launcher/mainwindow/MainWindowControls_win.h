@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "../external/ThreeD_win.h"
@@ -61,6 +62,9 @@ public:
 
     // Finds the icon list position of a key (the icon store keeps the keys).
     std::function<int(const std::string& key)> iconIndexOf;
+    // The icon lists were emptied: a position no longer holds the icon a
+    // button took from it.
+    void ForgetPictureSources();
     // The scroll bar's change event: its position changed, by the user or by
     // a SetScrollValue call.
     std::function<void()> onScrollChange;
@@ -85,6 +89,9 @@ private:
     std::vector<HWND> tabOrder_;
     // The font each 3-D control was last given, so that one attribute can change.
     std::map<HWND, ControlFont> fonts_;
+    // Where each launch button's picture came from: list and position.
+    using PictureSource = std::pair<int, int>;
+    std::map<HWND, PictureSource> pictureSources_;
 };
 
 }  // namespace corvella

@@ -4,7 +4,12 @@
 // buttons in one section and with 1,000 buttons over 20 sections, against a
 // minimal window program, in alternating rounds so that all see the same
 // machine. Also the private memory of each once painted. Reports medians and
-// ratios to the minimal program.
+// ratios to the minimal program and to the floor of a program on the shell
+// (the minimal program with the launcher's libraries, OLE and one shell
+// icon).
+//
+// bench_startup [ROUNDS [EARLIER_CORVELLA_EXE]]: with a second launcher (an
+// earlier build, as a Windows path) both are timed in the same rounds.
 //
 // Wine does not count a process's private bytes; the figure is the Linux
 // process's anonymous resident memory (RssAnon in /proc, reached through the
@@ -83,8 +88,10 @@ double AnonymousKb(const std::string& marker) {
 
 // The launcher shows its welcome window while it starts, so its main window is
 // looked for by class; the minimal program has only one window.
-Sample TimeToPaintedWindow(const std::string& exe, const std::string& folder, const char* windowClass = nullptr) {
-    std::vector<char> commandLine(exe.begin(), exe.end());
+Sample TimeToPaintedWindow(const std::string& exe, const std::string& folder, const char* windowClass = nullptr,
+                           const std::string& arguments = {}) {
+    const std::string line = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::vector<char> commandLine(line.begin(), line.end());
     commandLine.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -140,18 +147,24 @@ std::string SettingsText(int buttons, int sections) {
 }
 
 struct Case {
-    const char* name;
+    std::string name;
+    std::string exe;   // the launcher to copy into the case's folder
     int buttons, sections;  // buttons < 0: no settings file
     std::vector<Sample> samples;
 };
 
-std::string LauncherFolder(int round, const Case& c) {
+struct Baseline {
+    std::string name, exe, arguments;
+    std::vector<Sample> samples;
+};
+
+std::string LauncherFolder(int round, int index, const Case& c) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "corvella-bench-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(round) + "-" + std::to_string(c.buttons);
+                         std::to_string(round) + "-" + std::to_string(index);
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA(CORVELLA_DIST_DIR "\\corvella.exe", (folder + "\\corvella.exe").c_str(), FALSE);
+    CopyFileA(c.exe.c_str(), (folder + "\\corvella.exe").c_str(), FALSE);
     if (c.buttons >= 0) WriteBytes(folder + "\\Corvella.ini", SettingsText(c.buttons, c.sections));
     return folder;
 }
@@ -169,46 +182,67 @@ double Median(const std::vector<Sample>& samples, Field field) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-}  // namespace
-
 constexpr char kMainWindowClass[] = "CorvellaMainWindow";
+
+Sample TimeCase(int round, int index, const Case& c) {
+    const std::string folder = LauncherFolder(round, index, c);
+    const Sample sample = TimeToPaintedWindow(folder + "\\corvella.exe", folder, kMainWindowClass);
+    RemoveFolder(folder);
+    return sample;
+}
+
+std::vector<Case> Cases(const std::string& exe, const std::string& label) {
+    return {{"corvella.exe" + label + ", no settings file", exe, -1, 0, {}},
+            {"corvella.exe" + label + ", 50 buttons, 1 section", exe, 50, 1, {}},
+            {"corvella.exe" + label + ", 1,000 buttons, 20 sections", exe, 1000, 20, {}}};
+}
+
+double MedianMs(const std::vector<Sample>& samples) {
+    return Median(samples, [](const Sample& s) { return s.ms; });
+}
+
+double MedianKb(const std::vector<Sample>& samples) {
+    return Median(samples, [](const Sample& s) { return s.privateKb; });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
-    Case baseline{"baseline: minimal window program", 0, 0, {}};
-    std::vector<Case> cases = {{"corvella.exe, no settings file", -1, 0, {}},
-                               {"corvella.exe, 50 buttons, 1 section", 50, 1, {}},
-                               {"corvella.exe, 1,000 buttons, 20 sections", 1000, 20, {}}};
+    std::vector<Baseline> baselines = {
+        {"minimal window program", MINIMAL_WINDOW_EXE, "", {}},
+        {"  + launcher's libraries, OLE started", MINIMAL_SHELL_WINDOW_EXE, "", {}},
+        {"  + one shell icon (the floor)", MINIMAL_SHELL_WINDOW_EXE, "icon", {}}};
+    std::vector<Case> cases = Cases(CORVELLA_DIST_DIR "\\corvella.exe", "");
+    if (argc > 2)
+        for (Case& c : Cases(argv[2], " (earlier build)")) cases.push_back(std::move(c));
     // The first start of any program pays for the disk cache.
-    TimeToPaintedWindow(MINIMAL_WINDOW_EXE, ".");
-    for (Case& c : cases) {
-        std::string folder = LauncherFolder(-1, c);
-        TimeToPaintedWindow(folder + "\\corvella.exe", folder, kMainWindowClass);
-        RemoveFolder(folder);
-    }
+    for (const Baseline& b : baselines) TimeToPaintedWindow(b.exe, ".", nullptr, b.arguments);
+    for (size_t i = 0; i < cases.size(); ++i) TimeCase(-1, static_cast<int>(i), cases[i]);
     for (int round = 0; round < rounds; ++round) {
-        for (Case& c : cases) {
-            baseline.samples.push_back(TimeToPaintedWindow(MINIMAL_WINDOW_EXE, "."));
-            std::string folder = LauncherFolder(round, c);
-            c.samples.push_back(TimeToPaintedWindow(folder + "\\corvella.exe", folder, kMainWindowClass));
-            RemoveFolder(folder);
+        for (size_t i = 0; i < cases.size(); ++i) {
+            Baseline& b = baselines[i % baselines.size()];
+            b.samples.push_back(TimeToPaintedWindow(b.exe, ".", nullptr, b.arguments));
+            cases[i].samples.push_back(TimeCase(round, static_cast<int>(i), cases[i]));
         }
     }
     for (const Case& c : cases)
         for (const Sample& s : c.samples)
             if (s.ms < 0) {
-                std::printf("the launcher's window did not appear (%s)\n", c.name);
+                std::printf("the launcher's window did not appear (%s)\n", c.name.c_str());
                 return 1;
             }
-    const double b = Median(baseline.samples, [](const Sample& s) { return s.ms; });
-    const double bKb = Median(baseline.samples, [](const Sample& s) { return s.privateKb; });
-    std::printf("%-44s %10s %7s %14s %7s\n", "start-up to a painted main window", "ms (med.)", "ratio",
-                "private KB", "ratio");
-    std::printf("%-44s %10.1f %7.2f %14.0f %7.2f\n", baseline.name, b, 1.0, bKb, 1.0);
-    for (const Case& c : cases) {
-        const double ms = Median(c.samples, [](const Sample& s) { return s.ms; });
-        const double kb = Median(c.samples, [](const Sample& s) { return s.privateKb; });
-        std::printf("%-44s %10.1f %7.2f %14.0f %7.2f\n", c.name, ms, ms / b, kb, bKb > 0 ? kb / bKb : 0.0);
-    }
+    const double minimal = MedianMs(baselines[0].samples), minimalKb = MedianKb(baselines[0].samples);
+    const double floor = MedianMs(baselines.back().samples);
+    std::printf("%-56s %9s %7s %7s %11s %7s\n", "start-up to a painted main window", "ms (med.)", "ratio",
+                "/floor", "private KB", "ratio");
+    auto row = [&](const std::string& name, const std::vector<Sample>& samples) {
+        const double ms = MedianMs(samples), kb = MedianKb(samples);
+        std::printf("%-56s %9.1f %7.2f %7.2f %11.0f %7.2f\n", name.c_str(), ms, ms / minimal, ms / floor, kb,
+                    minimalKb > 0 ? kb / minimalKb : 0.0);
+    };
+    for (const Baseline& b : baselines) row(b.name, b.samples);
+    for (const Case& c : cases) row(c.name, c.samples);
+    std::printf("(%d rounds; medians; the machine is shared, so compare rows of one run only)\n", rounds);
     return 0;
 }

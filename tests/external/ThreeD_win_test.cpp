@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "external/ThreeDControl_win.h"
 #include "external/ThreeDLayout.h"
 #include "external/ThreeD_win.h"
+#include "win/SolidIcon_win.h"
 
 namespace corvella::testing {
 namespace {
@@ -305,13 +307,48 @@ std::string TipText(HWND control) {
     return text;
 }
 
+void Hover(HWND control) { SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }
+
 TEST_F(ThreeDWin, ToolTipShowsTheTextGivenLast) {
     HWND button = Button(1);
-    EXPECT_EQ(TipText(button), "<no tip>");  // no tip window until there is a text
+    Hover(button);
+    EXPECT_EQ(TipText(button), "<no tip>");  // no tip window while there is no text
     SetToolTip(button, "Start the editor");
+    // The tip window comes with the first hover, with the text given before it.
+    EXPECT_EQ(TipText(button), "<no tip>");
+    Hover(button);
     EXPECT_EQ(TipText(button), "Start the editor");
     SetToolTip(button, "Start the mail program");
     EXPECT_EQ(TipText(button), "Start the mail program");
+    Hover(button);
+    EXPECT_EQ(TipText(button), "Start the mail program");
+}
+
+// The layout tells every control all its values each time it runs: a value
+// the control has already must not repaint it, and a new one must.
+TEST_F(ThreeDWin, RepaintsForANewValueOnly) {
+    HWND button = Button(1);
+    struct Case {
+        const char* name;
+        std::function<void(bool second)> set;
+    };
+    const Case cases[] = {
+        {"property", [&](bool second) { SetProperty(button, kPropButtonStyle, second ? 3 : 1); }},
+        {"caption", [&](bool second) { SetCaption(button, second ? "Two" : "One"); }},
+        {"back colour", [&](bool second) { SetBackColor(button, second ? 0x00C800 : 0x0000C8); }},
+        {"fore colour", [&](bool second) { SetForeColor(button, second ? 0xFFFFFF : 0x000000); }},
+        {"font", [&](bool second) { SetFont(button, FontSpec{"Arial", second ? 12.0 : 10.0, false, false}); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.set(false);
+        ValidateRect(button, nullptr);
+        c.set(false);
+        EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << "the same value repainted the control";
+        c.set(true);
+        EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE)) << "a new value left the old look on show";
+        ValidateRect(button, nullptr);
+    }
 }
 
 TEST_F(ThreeDWin, CheckBoxTurnsOverOnClickAndSpace) {
@@ -391,23 +428,6 @@ TEST_F(ThreeDWin, TabLookLatchedDrawsTheButtonDown) {
     EXPECT_NE(normal.At(30, 20), latched.At(30, 20));
 }
 
-HICON SolidIcon(COLORREF colour) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colourBits = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    auto* px = static_cast<DWORD*>(bits);
-    for (int i = 0; i < 256; ++i) px[i] = 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
-    ICONINFO ii{TRUE, 0, 0, mask, colourBits};
-    HICON icon = CreateIconIndirect(&ii);
-    DeleteObject(mask);
-    DeleteObject(colourBits);
-    return icon;
-}
-
 TEST_F(ThreeDWin, PictureIsTheControlsOwnCopyAndFollowsItsPosition) {
     HWND button = Button(1, 10, 10, 80, 60);
     SetBackColor(button, 0x000000C8);
@@ -425,6 +445,27 @@ TEST_F(ThreeDWin, PictureIsTheControlsOwnCopyAndFollowsItsPosition) {
     ClearPicture(button);
     p = Print(button);
     EXPECT_NE(p.At(70, 50), RGB(0, 0, 255));
+}
+
+TEST_F(ThreeDWin, PictureFromAnImageListIsItsOwnCopyOfTheIconAtThatPlace) {
+    HWND button = Button(1, 10, 10, 80, 60);
+    SetBackColor(button, 0x000000C8);
+    SetProperty(button, kPropPicturePosition, 0);  // left top
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2);
+    for (COLORREF colour : {RGB(0, 0, 255), RGB(0, 255, 0)}) {
+        HICON icon = SolidIcon(colour);
+        ImageList_AddIcon(list, icon);
+        DestroyIcon(icon);
+    }
+    ASSERT_TRUE(SetPicture(button, list, 1));
+    ImageList_Destroy(list);
+    EXPECT_EQ(Print(button).At(10, 10), RGB(0, 255, 0));
+    // A place the list lacks gives no picture and leaves the old one.
+    HIMAGELIST empty = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    EXPECT_FALSE(SetPicture(button, empty, 0));
+    EXPECT_FALSE(SetPicture(button, nullptr, 0));
+    ImageList_Destroy(empty);
+    EXPECT_EQ(Print(button).At(10, 10), RGB(0, 255, 0));
 }
 
 struct DestroyOnClick : Events {

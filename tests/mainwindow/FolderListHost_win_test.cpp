@@ -72,6 +72,46 @@ TEST_F(FolderListHostTest, CarriesOneHiddenInstanceWithTheStoredDesign) {
     host.Destroy();  // a second close does nothing
 }
 
+// The start-up leaves the control to idle time: asked for later, it is made
+// once, at the first of CreatePending and Control; closed before that, or
+// with its window gone, it is never made.
+TEST_F(FolderListHostTest, ACreationLeftForLaterHappensOnceAtTheFirstAsking) {
+    ASSERT_TRUE(testing::RegisterFolderListControl());
+    const auto controls = [this] { return FindWindowExA(window_, nullptr, "PanorellListViewControl", nullptr); };
+    for (bool byCreatePending : {true, false}) {
+        SCOPED_TRACE(byCreatePending ? "CreatePending" : "Control");
+        FolderListHost host;
+        host.CreateLater(window_);
+        EXPECT_EQ(controls(), nullptr) << "made before it was asked for";
+        if (byCreatePending)
+            EXPECT_TRUE(host.CreatePending());
+        else
+            EXPECT_NE(host.Control(), nullptr);
+        IDispatch* made = host.Control();
+        ASSERT_NE(made, nullptr);
+        EXPECT_EQ(TextProperty(made, L"CurrentFolder"), L"C:\\");
+        EXPECT_TRUE(host.CreatePending());
+        EXPECT_EQ(host.Control(), made) << "made twice";
+        EXPECT_EQ(ChildCount(window_), ChildCount(controls()) + 1) << "one control on the window";
+        host.Destroy();
+        EXPECT_EQ(ChildCount(window_), 0);
+    }
+
+    FolderListHost closedFirst;
+    closedFirst.CreateLater(window_);
+    closedFirst.Destroy();
+    EXPECT_FALSE(closedFirst.CreatePending());
+    EXPECT_EQ(closedFirst.Control(), nullptr);
+    EXPECT_EQ(ChildCount(window_), 0);
+
+    HWND gone = CreateWindowExA(0, "STATIC", "gone", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    FolderListHost orphan;
+    orphan.CreateLater(gone);
+    DestroyWindow(gone);
+    EXPECT_EQ(orphan.Control(), nullptr);
+}
+
 TEST_F(FolderListHostTest, WithoutARegisteredControlGetsNothingAndLeavesNothing) {
     FolderListHost host;
     EXPECT_FALSE(host.Create(window_, L"PANORELLLISTVIEW.NeverRegistered.1"));

@@ -5,6 +5,7 @@
 #include "mainwindow/MainWindowControls_win.h"
 #include "mainwindow/MainWindow_win.h"
 #include "platform/Desktop_win.h"
+#include "win/SolidIcon_win.h"
 
 namespace corvella {
 namespace {
@@ -45,8 +46,8 @@ TEST_F(MainWindowWin, KeepsItsRestoredPlacementWhileMinimised) {
     EXPECT_EQ(window.CurrentPlacement(), shown);
 }
 
-// Paints `control` into a bitmap and answers the colour of its middle.
-COLORREF PaintedColour(HWND control) {
+// Paints `control` into a bitmap and answers the colour at x, y.
+COLORREF PixelOf(HWND control, int x, int y) {
     RECT r;
     GetClientRect(control, &r);
     HDC screenDc = GetDC(nullptr);
@@ -54,12 +55,19 @@ COLORREF PaintedColour(HWND control) {
     HBITMAP bits = CreateCompatibleBitmap(screenDc, r.right, r.bottom);
     HGDIOBJ old = SelectObject(dc, bits);
     SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF colour = GetPixel(dc, r.right / 2, r.bottom / 2);
+    const COLORREF colour = GetPixel(dc, x, y);
     SelectObject(dc, old);
     DeleteObject(bits);
     DeleteDC(dc);
     ReleaseDC(nullptr, screenDc);
     return colour;
+}
+
+// The colour of the middle of `control`.
+COLORREF PaintedColour(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    return PixelOf(control, r.right / 2, r.bottom / 2);
 }
 
 TEST_F(MainWindowWin, PaintsTheButtonAreaInTheColourItIsGiven) {
@@ -75,6 +83,44 @@ TEST_F(MainWindowWin, PaintsTheButtonAreaInTheColourItIsGiven) {
     // What the plain controls do not take, they refuse, as the core's fake does.
     EXPECT_FALSE(controls.SetForeColor(area, 0));
     EXPECT_FALSE(controls.SetBackColor({ControlName::HScroll1}, 0));
+}
+
+void AddToBothLists(MainWindowControls& controls, COLORREF colour) {
+    HICON icon = testing::SolidIcon(colour);
+    for (int list : {0, 1}) ImageList_AddIcon(controls.ImageList(list), icon);
+    DestroyIcon(icon);
+}
+
+// A launch button shows the icon its key names; given it again it keeps it
+// without a repaint; once the lists were emptied and filled anew, the same
+// place holds another icon, and the button takes that one.
+TEST_F(MainWindowWin, LaunchButtonsShowTheIconTheirKeyNames) {
+    const ControlRef button{ControlName::buttonObj, 0};
+    ASSERT_TRUE(controls.SetGeometry(button, {150, 150, 900, 900}));
+    ASSERT_TRUE(controls.SetVisible(button, true));
+    ASSERT_TRUE(controls.SetThreeDProperty(button, threed::kPropPicturePosition, 0));
+    controls.iconIndexOf = [](const std::string& key) { return key == "I0" ? 0 : -1; };
+    AddToBothLists(controls, RGB(255, 0, 0));
+    HWND window = controls.Handle(button);
+    const int inside = GetSystemMetrics(SM_CXSMICON) / 2 + 4;
+
+    ASSERT_TRUE(controls.SetPicture(button, 1, "I0"));
+    EXPECT_EQ(PixelOf(window, inside, inside), RGB(255, 0, 0));
+    EXPECT_FALSE(controls.SetPicture(button, 1, "I9")) << "a key without an icon";
+    EXPECT_FALSE(controls.SetPicture(button, 2, "I0")) << "there are two lists";
+    ValidateRect(window, nullptr);
+    ASSERT_TRUE(controls.SetPicture(button, 1, "I0"));
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "the same icon was made again";
+
+    for (int list : {0, 1}) ImageList_RemoveAll(controls.ImageList(list));
+    AddToBothLists(controls, RGB(0, 0, 255));
+    controls.ForgetPictureSources();
+    ASSERT_TRUE(controls.SetPicture(button, 1, "I0"));
+    EXPECT_EQ(PixelOf(window, inside, inside), RGB(0, 0, 255));
+
+    ASSERT_TRUE(controls.ClearPicture(button));
+    ASSERT_TRUE(controls.SetPicture(button, 1, "I0")) << "a cleared button takes its icon again";
+    EXPECT_EQ(PixelOf(window, inside, inside), RGB(0, 0, 255));
 }
 
 // The launcher counts on the scroll bar's change event whenever its

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "fakes/ModelHarness.h"
 #include "model/IconStore_win.h"
 #include "platform/IniFileProfile.h"
@@ -125,11 +127,61 @@ TEST(ModelOnARealFile, DeletingASectionRewritesTheFileAndRemovesItsShortcutCopie
     EXPECT_EQ(again.buttons.gButtonSection[1], 2);
     // The record on show and the default icon have a large and a small icon
     // at once; the other section's record gets them while the launcher idles.
-    EXPECT_EQ(ImageList_GetImageCount(again.large), 2);
-    EXPECT_EQ(ImageList_GetImageCount(again.small), 2);
+    EXPECT_GE(again.icons.IndexOf("I0"), 0);
+    EXPECT_GE(again.icons.IndexOf("I2"), 0);
+    EXPECT_EQ(again.icons.IndexOf("I1"), -1);
     EXPECT_FALSE(again.model.FetchWaitingIcons(4));
-    EXPECT_EQ(ImageList_GetImageCount(again.large), 3);
-    EXPECT_EQ(ImageList_GetImageCount(again.small), 3);
+    EXPECT_GE(again.icons.IndexOf("I1"), 0);
+    // Both missing programs show the shell's one icon for a program.
+    EXPECT_EQ(again.icons.IndexOf("I1"), again.icons.IndexOf("I0"));
+    EXPECT_EQ(ImageList_GetImageCount(again.large), ImageList_GetImageCount(again.small));
+}
+
+// Paths that show one shell icon share one place in the lists, and each
+// place has its large and its small icon.
+TEST(IconStore, PathsWithOneShellIconShareOnePlace) {
+    TempFolder folder;
+    folder.WriteFile("a.txt", "a");
+    folder.WriteFile("b.txt", "b");
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    HIMAGELIST large = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 4, 4);
+    HIMAGELIST small = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4);
+    WinIconStore icons(large, small);
+    int cleared = 0;
+    icons.onCleared = [&] { ++cleared; };
+    const struct {
+        std::string path, key;
+    } fetches[] = {{folder.File("a.txt"), "I0"}, {folder.File("b.txt"), "I1"}, {folder.Path(), "I2"},
+                   {self, "I3"},  {folder.File("missing.txt"), "I4"}, {folder.File("a.txt"), "I5"}};
+    for (const auto& f : fetches) {
+        icons.FetchIcon(f.path);
+        icons.AddFetchedIcon(f.key);
+        EXPECT_GE(icons.IndexOf(f.key), 0) << f.path;
+    }
+    EXPECT_EQ(icons.IndexOf("I1"), icons.IndexOf("I0")) << "two text files";
+    EXPECT_EQ(icons.IndexOf("I4"), icons.IndexOf("I0")) << "a missing text file shows the icon of its kind";
+    EXPECT_EQ(icons.IndexOf("I5"), icons.IndexOf("I0")) << "the same path again";
+    EXPECT_NE(icons.IndexOf("I2"), icons.IndexOf("I0")) << "a folder";
+    EXPECT_NE(icons.IndexOf("I3"), icons.IndexOf("I2")) << "a program";
+    std::set<int> places;
+    for (const auto& f : fetches) places.insert(icons.IndexOf(f.key));
+    EXPECT_EQ(ImageList_GetImageCount(large), static_cast<int>(places.size()));
+    EXPECT_EQ(ImageList_GetImageCount(small), static_cast<int>(places.size()));
+
+    icons.ClearIconLists();
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(icons.IndexOf("I0"), -1);
+    EXPECT_EQ(ImageList_GetImageCount(large), 0);
+    // Nothing fetched since the lists were emptied: nothing to add.
+    icons.AddFetchedIcon("I0");
+    EXPECT_EQ(icons.IndexOf("I0"), -1);
+    icons.FetchIcon(folder.File("b.txt"));
+    icons.AddFetchedIcon("I0");
+    EXPECT_EQ(icons.IndexOf("I0"), 0);
+    EXPECT_EQ(ImageList_GetImageCount(small), 1);
+    ImageList_Destroy(large);
+    ImageList_Destroy(small);
 }
 
 TEST(ShellIcon, ComesForFilesFoldersShortcutsAndMissingPaths) {
