@@ -25,6 +25,8 @@
 
 namespace panorell {
 
+class ListShell;
+
 // What the list tells its owner. Each call corresponds to one private
 // message of ListMessages_win.h; all come on the window's thread.
 class ListSink {
@@ -132,8 +134,12 @@ public:
     void StopWatchers();
     void RestartWatchers();
     bool WatchersRunning() const { return folderWatcher_.Running() || fileWatcher_.Running(); }
+    // The shell operations on the items: menus, commands, keys.
+    ListShell& Shell() { return *shell_; }
 
 private:
+    friend class ListShell;  // opening an item tells the owner as the list's own moves do
+
     // Window plumbing (ListWindow_win.cpp).
     static LRESULT CALLBACK PaneProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnPaneMessage(UINT, WPARAM, LPARAM);
@@ -217,6 +223,7 @@ private:
     ItemArray items_;
     TypeCache types_;             // per-type names and icons of the folder shown
     std::thread sweeper_;         // frees the items of a big folder left
+    std::unique_ptr<ListShell> shell_;
 };
 
 }  // namespace panorell
