@@ -18,6 +18,8 @@ public:
     void Destroy() { site_.Destroy(); }
     // The control's automation interface; null without a control.
     IDispatch* Control() const { return site_.Dispatch(); }
+    // The control's window; null without a control.
+    HWND Window() const { return site_.Window(); }
 
 private:
     panorell::ControlSite site_;
