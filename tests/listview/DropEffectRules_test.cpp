@@ -36,9 +36,10 @@ constexpr DropKeys kNoKeys{false, false};
 constexpr DropKeys kControl{true, false};
 constexpr DropKeys kShift{false, true};
 
+// A place by its path; null: a place without a file-system path.
 struct Case {
     const char* what;
-    DropPlace place;
+    const char* target;
     std::vector<std::string> dragged;
     DropKeys keys;
     uint32_t effect;
@@ -46,40 +47,41 @@ struct Case {
 
 TEST(DropEffectRules, FollowTheStepsInOrder) {
     const std::vector<Case> cases = {
-        {"no path, not the bin", {false, "", false}, {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
-        {"missing target", At("c:\\gone"), {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
-        {"a plain file", At("c:\\other\\plain.txt"), {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
-        {"shortcut to a file", At("c:\\other\\to-file.lnk"), {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
-        {"shortcut to a folder on another drive", At("c:\\other\\to-data.lnk"), {"c:\\docs\\a.txt"}, kNoKeys,
+        {"no path, not the bin", nullptr, {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
+        {"missing target", "c:\\gone", {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
+        {"a plain file", "c:\\other\\plain.txt", {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
+        {"shortcut to a file", "c:\\other\\to-file.lnk", {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
+        {"shortcut to a folder on another drive", "c:\\other\\to-data.lnk", {"c:\\docs\\a.txt"}, kNoKeys,
          kDropCopy},
-        {"unlisted drive root counts", At("e:\\"), {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
-        {"dragged onto itself", At("c:\\docs\\sub"), {"c:\\docs\\sub"}, kControl, kDropNone},
-        {"equal ignoring case and backslash", At("c:\\docs\\sub"), {"C:\\DOCS\\SUB\\"}, kNoKeys, kDropNone},
-        {"folder into its own sub-folder", At("c:\\docs\\sub"), {"c:\\docs"}, kControl, kDropNone},
-        {"into its own folder", At("c:\\docs"), {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
-        {"into its own folder, Control", At("c:\\docs"), {"c:\\docs\\a.txt"}, kControl, kDropCopy},
-        {"a later path already there", At("c:\\other"), {"c:\\docs\\a.txt", "c:\\other\\plain.txt"}, kNoKeys,
+        {"unlisted drive root counts", "e:\\", {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
+        {"dragged onto itself", "c:\\docs\\sub", {"c:\\docs\\sub"}, kControl, kDropNone},
+        {"equal ignoring case and backslash", "c:\\docs\\sub", {"C:\\DOCS\\SUB\\"}, kNoKeys, kDropNone},
+        {"folder into its own sub-folder", "c:\\docs\\sub", {"c:\\docs"}, kControl, kDropNone},
+        {"into its own folder", "c:\\docs", {"c:\\docs\\a.txt"}, kNoKeys, kDropNone},
+        {"into its own folder, Control", "c:\\docs", {"c:\\docs\\a.txt"}, kControl, kDropCopy},
+        {"a later path already there", "c:\\other", {"c:\\docs\\a.txt", "c:\\other\\plain.txt"}, kNoKeys,
          kDropNone},
-        {"a share dragged", At("c:\\docs"), {"\\\\srv\\share"}, kNoKeys, kDropLink},
-        {"a share with backslash", At("c:\\docs"), {"\\\\srv\\share\\"}, kControl, kDropLink},
-        {"network sibling folder", At("\\\\srv\\share\\dir"), {"\\\\srv\\share\\x.txt"}, kNoKeys, kDropNone},
-        {"network elsewhere", At("c:\\docs"), {"\\\\srv\\share\\dir\\x.txt"}, kNoKeys, kDropMove},
-        {"network elsewhere, Control", At("c:\\docs"), {"\\\\srv\\share\\dir\\x.txt"}, kControl, kDropCopy},
-        {"onto a network folder", At("\\\\srv\\share"), {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
-        {"onto a network folder, Shift", At("\\\\srv\\share"), {"c:\\docs\\a.txt"}, kShift, kDropMove},
-        {"same drive", At("c:\\other"), {"c:\\docs\\a.txt"}, kNoKeys, kDropMove},
-        {"same drive, other case", At("c:\\other"), {"C:\\docs\\a.txt"}, kNoKeys, kDropMove},
-        {"same drive, Control", At("c:\\other"), {"c:\\docs\\a.txt"}, kControl, kDropCopy},
-        {"same drive, Shift", At("c:\\other"), {"c:\\docs\\a.txt"}, kShift, kDropMove},
-        {"other drive", At("d:\\data"), {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
-        {"other drive, Shift", At("d:\\data"), {"c:\\docs\\a.txt"}, kShift, kDropMove},
-        {"other drive, Control", At("d:\\data"), {"c:\\docs\\a.txt"}, kControl, kDropCopy},
-        {"nothing dragged", At("c:\\other"), {}, kNoKeys, kDropNone},
-        {"a one-letter path", At("c:\\other"), {"x"}, kNoKeys, kDropCopy},
+        {"a share dragged", "c:\\docs", {"\\\\srv\\share"}, kNoKeys, kDropLink},
+        {"a share with backslash", "c:\\docs", {"\\\\srv\\share\\"}, kControl, kDropLink},
+        {"network sibling folder", "\\\\srv\\share\\dir", {"\\\\srv\\share\\x.txt"}, kNoKeys, kDropNone},
+        {"network elsewhere", "c:\\docs", {"\\\\srv\\share\\dir\\x.txt"}, kNoKeys, kDropMove},
+        {"network elsewhere, Control", "c:\\docs", {"\\\\srv\\share\\dir\\x.txt"}, kControl, kDropCopy},
+        {"onto a network folder", "\\\\srv\\share", {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
+        {"onto a network folder, Shift", "\\\\srv\\share", {"c:\\docs\\a.txt"}, kShift, kDropMove},
+        {"same drive", "c:\\other", {"c:\\docs\\a.txt"}, kNoKeys, kDropMove},
+        {"same drive, other case", "c:\\other", {"C:\\docs\\a.txt"}, kNoKeys, kDropMove},
+        {"same drive, Control", "c:\\other", {"c:\\docs\\a.txt"}, kControl, kDropCopy},
+        {"same drive, Shift", "c:\\other", {"c:\\docs\\a.txt"}, kShift, kDropMove},
+        {"other drive", "d:\\data", {"c:\\docs\\a.txt"}, kNoKeys, kDropCopy},
+        {"other drive, Shift", "d:\\data", {"c:\\docs\\a.txt"}, kShift, kDropMove},
+        {"other drive, Control", "d:\\data", {"c:\\docs\\a.txt"}, kControl, kDropCopy},
+        {"nothing dragged", "c:\\other", {}, kNoKeys, kDropNone},
+        {"a one-letter path", "c:\\other", {"x"}, kNoKeys, kDropCopy},
     };
     for (const Case& c : cases) {
         FakeFiles files;
-        EXPECT_EQ(DecideFileDrop(c.place, c.dragged, c.keys, files).effect, c.effect) << c.what;
+        const DropPlace place = c.target ? At(c.target) : DropPlace{};
+        EXPECT_EQ(DecideFileDrop(place, c.dragged, c.keys, files).effect, c.effect) << c.what;
     }
 }
 
