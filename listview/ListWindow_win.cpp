@@ -114,7 +114,7 @@ LRESULT CALLBACK ListWindow::PaneProc(HWND window, UINT message, WPARAM wParam, 
 // and every message to it stays a direct call.
 LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT handled = 0;
-    if (shell_->OnMenuMessage(message, wParam, lParam, handled)) return handled;
+    if (shell_->OnPaneMessage(message, wParam, lParam, handled)) return handled;
     switch (message) {
     case kMsgFolderChanged:
         OnFolderChanged(wParam, lParam);
@@ -177,6 +177,13 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
     case NM_SETFOCUS:
         shell_->OnFocus();
         return 0;
+    case LVN_BEGINLABELEDITA:
+        return shell_->MayRename(reinterpret_cast<NMLVDISPINFOA*>(header)->item.iItem) ? FALSE : TRUE;
+    case LVN_ENDLABELEDITA: {
+        const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        shell_->OnRenamed(item.iItem, item.pszText);
+        return FALSE;  // the list sets the new text itself
+    }
     case NM_DBLCLK:
         if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0)
             shell_->OpenItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);

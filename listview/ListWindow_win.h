@@ -43,6 +43,8 @@ public:
     virtual void OnContentsChanged(int /*flags*/) {}
     // 0x529: ControlError, 1 when a folder's contents could not be enumerated.
     virtual void OnControlError(long /*code*/) {}
+    // 0x524: a rename was tried with a valid name (Change, Action 3).
+    virtual void OnRenameAttempted() {}
 };
 
 enum ListView : int { kViewIcon = 0, kViewSmallIcon = 1, kViewList = 2, kViewReport = 3 };

@@ -44,7 +44,13 @@ void ListShell::OnMenuKey() {
     ShowMenu(at);
 }
 
-bool ListShell::OnMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool ListShell::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == kMsgEditAgain) {
+        SetFocus(list_.List());
+        ListView_EditLabel(list_.List(), static_cast<int>(wParam));
+        result = 0;
+        return true;
+    }
     if (open_ == nullptr || open_->Second() == nullptr) return false;
     if (message != WM_INITMENUPOPUP && message != WM_DRAWITEM && message != WM_MEASUREITEM) return false;
     open_->Second()->HandleMenuMsg(message, wParam, lParam);

@@ -11,6 +11,10 @@ namespace panorell {
 
 class ListWindow;
 
+// Pane message: open the label editor on item wParam again, after a
+// refused name (the editor cannot reopen while it is closing).
+inline constexpr UINT kMsgEditAgain = 0x53E;
+
 // The control's switches the shell side reads when it acts.
 struct ShellSwitches {
     bool contextMenus = true;
@@ -33,8 +37,9 @@ public:
     void OnRightClick();
     // The menu key: the menu beside the focused item.
     void OnMenuKey();
-    // Menu messages for the open menu's sub-menus; true when taken.
-    bool OnMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The pane's messages for the open menu's sub-menus, and the re-opened
+    // label editor; true when taken.
+    bool OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Delete, Enter and Escape; true when the key was one of them.
     bool OnKey(WPARAM key);
     void OnFocus();
@@ -43,8 +48,15 @@ public:
     // its default shell action (ShellOpen_win.cpp).
     void OpenItem(int index);
 
+    // In-place rename (ShellRename_win.cpp): whether editing may begin on
+    // item `index`, and the end of an edit (`text` null when cancelled).
+    bool MayRename(int index) const;
+    void OnRenamed(int index, const char* text);
+
 private:
     void ShowMenu(POINT screen);
+    bool GiveName(int index, const std::string& name);
+    void EditAgain(int index);
     bool OpensAsFolder(int index) const;
     void OpenFolder(int index);
     void OpenFile(int index);

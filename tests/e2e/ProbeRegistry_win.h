@@ -19,9 +19,11 @@ public:
               RegSetValueA(HKEY_CLASSES_ROOT, "CorvellaProbe.Document\\shell\\open\\command", REG_SZ,
                            command.c_str(), 0) == ERROR_SUCCESS;
     }
+    // Deepest key first: a key with sub-keys cannot be deleted.
     ~ProbeDocumentType() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "CorvellaProbe.Document");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cvprobe");
+        for (const char* key : {"CorvellaProbe.Document\\shell\\open\\command", "CorvellaProbe.Document\\shell\\open",
+                                "CorvellaProbe.Document\\shell", "CorvellaProbe.Document", ".cvprobe"})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
     }
     ProbeDocumentType(const ProbeDocumentType&) = delete;
     ProbeDocumentType& operator=(const ProbeDocumentType&) = delete;
