@@ -47,7 +47,7 @@ protected:
         ASSERT_EQ(site.Create(CLSID_PanorellListView, host, rect, true), S_OK);
         const std::wstring path(folder.Path().begin(), folder.Path().end());
         ASSERT_EQ(Put(Control(), L"CurrentFolder", Text(path.c_str())).hr, S_OK);
-        ASSERT_TRUE(Pump([&] { return AsLong(Get(Control(), L"ListCount").value) == 3; }));
+        ASSERT_TRUE(Pump([&] { return AsLong(Get(Control(), L"ListCount").value) == 2; }));
     }
     void TearDown() override {
         site.Destroy();
@@ -77,7 +77,8 @@ protected:
     // Selects one item; the list then answers commands once its
     // background work is done (a verb no entry has gives True).
     void SelectOnly(const char* name) {
-        for (long i = 0; i < 3; ++i) PutIndexed(Control(), L"Selected", i, Bool(false));
+        for (long i = 0, n = AsLong(Get(Control(), L"ListCount").value); i < n; ++i)
+            PutIndexed(Control(), L"Selected", i, Bool(false));
         const int index = IndexOf(name);
         ASSERT_GE(index, 0) << name;
         ASSERT_EQ(PutIndexed(Control(), L"Selected", index, Bool(true)).hr, S_OK);
@@ -135,7 +136,8 @@ TEST_F(ControlMenu, EntriesHaveTextsAndVerbs) {
 }
 
 TEST_F(ControlMenu, WithoutASelectionThereIsNoMenu) {
-    for (long i = 0; i < 3; ++i) PutIndexed(Control(), L"Selected", i, Bool(false));
+    for (long i = 0, n = AsLong(Get(Control(), L"ListCount").value); i < n; ++i)
+        PutIndexed(Control(), L"Selected", i, Bool(false));
     EXPECT_EQ(AsLong(Get(Control(), L"ContextMenuItemCount").value), 0);
     EXPECT_EQ(Run(Text(L"open")), -1) << "nothing selected: True";
     EXPECT_EQ(Run(Long(0)), 0);
