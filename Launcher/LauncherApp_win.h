@@ -13,7 +13,7 @@
 #include "dialogs/TrayWindow_win.h"
 #include "external/HotKeyReceiver_win.h"
 #include "launch/DropHandlers.h"
-#include "launch/ControlFolderList_win.h"
+#include "launch/FolderListFallback.h"
 #include "launch/LaunchItem.h"
 #include "launch/Shell_win.h"
 #include "launch/ShortcutReader_win.h"
@@ -143,7 +143,7 @@ private:
     LaunchState launch_;
     WinShell shell_;
     WinShortcutReader shortcuts_;
-    ControlFolderList folderList_{folderListControl_};
+    NoFolderList folderList_;
     FolderListHost folderListControl_;
     CuePlayer cues_;
     MainWindow window_;
