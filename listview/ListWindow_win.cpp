@@ -6,6 +6,7 @@
 #include "ListMessages_win.h"
 #include "ShellText_win.h"
 #include "TextFold_win.h"
+#include "shell/ListShell_win.h"
 
 namespace panorell {
 
@@ -42,7 +43,7 @@ HINSTANCE ListModule() noexcept {
     return module;
 }
 
-ListWindow::ListWindow(ListSink* sink) : sink_(sink) {
+ListWindow::ListWindow(ListSink* sink) : sink_(sink), shell_(std::make_unique<ListShell>(*this)) {
     static const bool folded = (InstallSystemFoldTable(), true);
     (void)folded;
 }
@@ -113,6 +114,8 @@ LRESULT CALLBACK ListWindow::PaneProc(HWND window, UINT message, WPARAM wParam, 
 // list-view's notifications: the list-view keeps its own window procedure,
 // and every message to it stays a direct call.
 LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT handled = 0;
+    if (shell_->OnPaneMessage(message, wParam, lParam, handled)) return handled;
     switch (message) {
     case kMsgFolderChanged:
         OnFolderChanged(wParam, lParam);
@@ -136,6 +139,9 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
         if (list_) SetFocus(list_);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (lParam == -1) shell_->OnMenuKey();  // the keyboard's menu key
         return 0;
     case WM_DESTROY:
         // The frame is going away with the list in it: no thread may go on
@@ -166,6 +172,23 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
     case LVN_KEYDOWN:
         OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
         return 0;
+    case NM_RCLICK:
+        shell_->OnRightClick();
+        return 1;  // the menu was the answer: no context-menu message follows
+    case NM_SETFOCUS:
+        shell_->OnFocus();
+        return 0;
+    case LVN_BEGINLABELEDITA:
+        return shell_->MayRename(reinterpret_cast<NMLVDISPINFOA*>(header)->item.iItem) ? FALSE : TRUE;
+    case LVN_ENDLABELEDITA: {
+        const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        shell_->OnRenamed(item.iItem, item.pszText);
+        return FALSE;  // the list sets the new text itself
+    }
+    case NM_DBLCLK:
+        if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0)
+            shell_->OpenItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        return 0;
     case LVN_COLUMNCLICK:
         SortBy(KindOfColumn(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem));
         return 0;
@@ -175,6 +198,7 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
 }
 
 void ListWindow::OnKeyDown(WPARAM key) {
+    if (shell_->OnKey(key)) return;
     if (key == VK_BACK && BackOneLevel() && sink_) sink_->OnBackspaceUp();
 }
 

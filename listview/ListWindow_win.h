@@ -25,6 +25,8 @@
 
 namespace panorell {
 
+class ListShell;
+
 // What the list tells its owner. Each call corresponds to one private
 // message of ListMessages_win.h; all come on the window's thread.
 class ListSink {
@@ -41,6 +43,8 @@ public:
     virtual void OnContentsChanged(int /*flags*/) {}
     // 0x529: ControlError, 1 when a folder's contents could not be enumerated.
     virtual void OnControlError(long /*code*/) {}
+    // 0x524: a rename was tried with a valid name (Change, Action 3).
+    virtual void OnRenameAttempted() {}
 };
 
 enum ListView : int { kViewIcon = 0, kViewSmallIcon = 1, kViewList = 2, kViewReport = 3 };
@@ -132,8 +136,12 @@ public:
     void StopWatchers();
     void RestartWatchers();
     bool WatchersRunning() const { return folderWatcher_.Running() || fileWatcher_.Running(); }
+    // The shell operations on the items: menus, commands, keys.
+    ListShell& Shell() { return *shell_; }
 
 private:
+    friend class ListShell;  // opening an item tells the owner as the list's own moves do
+
     // Window plumbing (ListWindow_win.cpp).
     static LRESULT CALLBACK PaneProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnPaneMessage(UINT, WPARAM, LPARAM);
@@ -219,6 +227,7 @@ private:
     ItemArray items_;
     TypeCache types_;             // per-type names and icons of the folder shown
     std::thread sweeper_;         // frees the items of a big folder left
+    std::unique_ptr<ListShell> shell_;
 };
 
 }  // namespace panorell

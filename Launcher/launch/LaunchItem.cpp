@@ -31,7 +31,25 @@ void Wait(const LaunchDeps& deps) {
     for (int i = 0; i < 10000; ++i) deps.events.LetPendingEventsRun();
 }
 
-// Opens the item through the folder list's context menu.
+// Focuses the control, selects item `index` and runs its first context-menu
+// command, or its "open" command when the first did not run. False as soon
+// as a call on the control fails: then nothing has started yet, and the
+// caller opens the item another way.
+bool RunDefaultCommand(FolderList& list, int index, const LaunchDeps& deps) {
+    if (!list.Focus()) return false;
+    Wait(deps);
+    if (!list.Select(index)) return false;
+    Wait(deps);
+    const std::optional<bool> ran = list.ExecuteContextMenuItem(0);
+    if (!ran.has_value()) return false;
+    Wait(deps);
+    if (!*ran && !list.ExecuteContextMenuItem("open").has_value()) return false;
+    for (int w = 0; w < 3; ++w) Wait(deps);
+    return true;
+}
+
+// Opens the item through the folder list's context menu; the item starts
+// at most once, through the list or else through the shell.
 void OpenThroughFolderList(const std::string& raw, const std::string& shortDir, const LaunchDeps& deps) {
     FolderList& list = deps.folderList;
     const std::string longDir = LongFolderOf(raw, deps);
@@ -40,17 +58,13 @@ void OpenThroughFolderList(const std::string& raw, const std::string& shortDir, 
     if (!list.SetCurrentFolder(shortDir)) return fallback();
     deps.events.LetPendingEventsRun();
     const std::string wanted = LowerCase(Trimmed(deps.shell.ShortPath(WithBackslash(longDir) + name)));
-    for (int i = 0, count = list.ListCount(); i < count; ++i) {
-        if (LowerCase(Trimmed(deps.shell.ShortPath(list.List(i)))) != wanted) continue;
-        bool ok = list.Focus();
-        Wait(deps);
-        ok = list.Select(i) && ok;
-        Wait(deps);
-        bool ran = list.ExecuteContextMenuItem(0);
-        Wait(deps);
-        if (!ran) ran = list.ExecuteContextMenuItem("open");
-        for (int w = 0; w < 3; ++w) Wait(deps);
-        if (!ok) fallback();
+    const std::optional<int> count = list.ListCount();
+    if (!count.has_value()) return fallback();
+    for (int i = 0; i < *count; ++i) {
+        const std::optional<std::string> item = list.List(i);
+        if (!item.has_value()) return fallback();
+        if (LowerCase(Trimmed(deps.shell.ShortPath(*item))) != wanted) continue;
+        if (!RunDefaultCommand(list, i, deps)) fallback();
         return;
     }
 }

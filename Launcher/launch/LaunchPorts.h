@@ -41,19 +41,23 @@ public:
 };
 
 // The folder list-view control as a launch uses it: point it at a folder,
-// find an item, select it and run its context menu's default command.
+// find an item, select it and run its context menu's default command. Each
+// call reports whether the control could be called at all; a launch whose
+// call fails opens the item through the shell instead.
 class FolderList {
 public:
     virtual ~FolderList() = default;
-    // False when the control cannot be used (then the launch opens the item
-    // through the shell instead).
+    // False when the control cannot be used.
     virtual bool SetCurrentFolder(const std::string& folder) = 0;
-    virtual int ListCount() = 0;
-    virtual std::string List(int index) = 0;
+    // Nothing when the call fails.
+    virtual std::optional<int> ListCount() = 0;
+    virtual std::optional<std::string> List(int index) = 0;
     virtual bool Focus() = 0;
     virtual bool Select(int index) = 0;
-    virtual bool ExecuteContextMenuItem(int position) = 0;
-    virtual bool ExecuteContextMenuItem(const std::string& verb) = 0;
+    // The command's own result (False: the entry did not run); nothing
+    // when the call fails.
+    virtual std::optional<bool> ExecuteContextMenuItem(int position) = 0;
+    virtual std::optional<bool> ExecuteContextMenuItem(const std::string& verb) = 0;
 };
 
 }  // namespace corvella

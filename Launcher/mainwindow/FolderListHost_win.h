@@ -28,6 +28,8 @@ public:
     // The control's automation interface, made now if it waits; null
     // without a control.
     IDispatch* Control();
+    // The control's window; null while there is no control.
+    HWND Window() const { return site_.Window(); }
 
 private:
     panorell::ControlSite site_;

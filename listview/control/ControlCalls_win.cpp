@@ -7,6 +7,7 @@
 #include "ControlFrame_win.h"
 #include "Control_win.h"
 #include "ItemFilter.h"
+#include "shell/ListShell_win.h"
 
 namespace panorell {
 
@@ -43,7 +44,11 @@ void Control::ApplyToList(long dispid) {
     case dispid::kShowModifiedColumn: list->SetColumn(kModifiedColumn, state_.showModifiedColumn); break;
     case dispid::kView: list->SetView(state_.view); break;
     case dispid::kScreenUpdate: list->SetScreenUpdate(state_.screenUpdate); break;
-    default: break;  // the shell operations' switches are read when used
+    case dispid::kShowSystemContextMenus: list->Shell().Switches().contextMenus = state_.showSystemContextMenus; break;
+    case dispid::kAllowFileRename: list->Shell().Switches().fileRename = state_.allowFileRename; break;
+    case dispid::kAllowOleDrag: list->Shell().Switches().oleDrag = state_.allowOleDrag; break;
+    case dispid::kAllowOleDrop: list->Shell().Switches().oleDrop = state_.allowOleDrop; break;
+    default: break;
     }
 }
 
@@ -263,14 +268,6 @@ HRESULT Control::put_ScreenUpdate(VARIANT_BOOL value) {
     return S_OK;
 }
 
-HRESULT Control::get_ContextMenuItemCount(LONG* value) {
-    if (value == nullptr) return E_POINTER;
-    *value = 0;
-    if (!UserMode()) return Fail(ControlFault::WriteOnly);
-    // The shell's context menu of the selection is not offered yet: no entries.
-    return S_OK;
-}
-
 HRESULT Control::put_ContextMenuItemCount(LONG) { return Fail(ControlFault::ReadOnly); }
 
 HRESULT Control::get_ListCount(LONG* value) {
@@ -300,15 +297,7 @@ HRESULT Control::get_List(LONG index, BSTR* value) {
 
 HRESULT Control::put_List(LONG, BSTR) { return Fail(ControlFault::ReadOnly); }
 
-HRESULT Control::get_ContextMenuItemText(LONG index, BSTR* value) {
-    return IndexedText(index, ControlFault::BadMenuTextIndex, 0, std::string(), value);
-}
-
 HRESULT Control::put_ContextMenuItemText(LONG, BSTR) { return Fail(ControlFault::ReadOnly); }
-
-HRESULT Control::get_ContextMenuItemVerb(LONG index, BSTR* value) {
-    return IndexedText(index, ControlFault::BadMenuVerbIndex, 0, std::string(), value);
-}
 
 HRESULT Control::put_ContextMenuItemVerb(LONG, BSTR) { return Fail(ControlFault::ReadOnly); }
 
@@ -322,13 +311,6 @@ HRESULT Control::get_Selected(LONG index, VARIANT_BOOL* value) {
 HRESULT Control::put_Selected(LONG index, VARIANT_BOOL value) {
     if (!UserMode()) return Fail(ControlFault::ReadOnly);
     if (ListWindow* list = List()) list->SetSelected(index, value != VARIANT_FALSE);
-    return S_OK;
-}
-
-HRESULT Control::ExecuteContextMenuItem(VARIANT, VARIANT_BOOL* done) {
-    if (done == nullptr) return E_POINTER;
-    // Without the shell's context menu there is no entry to run.
-    *done = VARIANT_FALSE;
     return S_OK;
 }
 

@@ -188,5 +188,6 @@ void ControlFrame::OnFolderShown(bool special, int nameSpace, const std::string&
 void ControlFrame::OnContentsChanged(int) { control_.RaiseChange(2); }
 
 void ControlFrame::OnControlError(long code) { control_.RaiseControlError(code); }
+void ControlFrame::OnRenameAttempted() { control_.RaiseChange(3); }
 
 }  // namespace panorell

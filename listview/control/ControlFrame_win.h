@@ -57,6 +57,7 @@ private:
     void OnFolderShown(bool special, int nameSpace, const std::string& path) override;
     void OnContentsChanged(int flags) override;
     void OnControlError(long code) override;
+    void OnRenameAttempted() override;
 
     Control& control_;
     ListWindow list_;

@@ -5,6 +5,7 @@
 
 #include "ControlFrame_win.h"
 #include "Control_win.h"
+#include "shell/ListShell_win.h"
 #include "ListMessages_win.h"
 
 namespace panorell {
@@ -104,6 +105,10 @@ void Control::OnCreated() {
     ApplyFilter();
     for (long id : {dispid::kShowSizeColumn, dispid::kShowTypeColumn, dispid::kShowModifiedColumn})
         ApplyToList(id);
+    for (long id : {dispid::kShowSystemContextMenus, dispid::kAllowFileRename, dispid::kAllowOleDrag,
+                    dispid::kAllowOleDrop})
+        ApplyToList(id);
+    frame_->List().Shell().SetControlWindow(window_);
 }
 
 void Control::DestroyControlWindow() {

@@ -16,6 +16,7 @@
 #include "ControlProperties.h"
 #include "PanorellIds_win.h"
 #include "PropertyStream.h"
+#include "shell/ShellCommands_win.h"
 
 namespace panorell {
 
@@ -218,6 +219,8 @@ private:
     void ApplyFilter();
     void ApplyToList(long dispid);
     HRESULT IndexedText(long index, ControlFault whenBad, long count, const std::string& text, BSTR* value);
+    // The shell commands on the list's selection; null without a list.
+    std::unique_ptr<ShellCommands> Commands();
 
     // Persistence helpers.
     void SetState(ControlState state);

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "e2e/Driver_win.h"
+#include "e2e/ProbeRegistry_win.h"
 #include "e2e/Shortcut_win.h"
 
 namespace corvella {
@@ -19,6 +20,8 @@ namespace {
 
 using testing::LauncherProcess;
 using testing::MakeShortcut;
+using testing::ProbeDocumentType;
+using testing::ReaderRegistration;
 using testing::TempFolder;
 using testing::WaitUntil;
 
@@ -171,29 +174,6 @@ TEST(Launching, ARightClickOpensTheButtonMenuAndStartsNothing) {
     s.Close();
 }
 
-// Registers the installed shortcut reader for this test and removes the
-// registration again afterwards.
-class ReaderRegistration {
-public:
-    explicit ReaderRegistration(const std::string& dll) : module_(LoadLibraryA(dll.c_str())) {
-        registered_ = Call("DllRegisterServer");
-    }
-    ~ReaderRegistration() {
-        if (registered_) Call("DllUnregisterServer");
-        if (module_) FreeLibrary(module_);
-    }
-    bool registered() const { return registered_; }
-
-private:
-    bool Call(const char* name) {
-        using Entry = HRESULT(__stdcall*)();
-        auto entry = module_ ? reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module_, name))) : nullptr;
-        return entry && SUCCEEDED(entry());
-    }
-    HMODULE module_;
-    bool registered_ = false;
-};
-
 TEST(Launching, ShortcutsToTheProgramStartIt) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     {
@@ -216,22 +196,6 @@ TEST(Launching, ShortcutsToTheProgramStartIt) {
     }
     CoUninitialize();
 }
-
-// Documents of a type whose open command is the probe, registered for this
-// test only.
-class ProbeDocumentType {
-public:
-    explicit ProbeDocumentType(const std::string& probe) {
-        const std::string command = "\"" + probe + "\" \"%1\"";
-        RegSetValueA(HKEY_CLASSES_ROOT, ".cvprobe", REG_SZ, "CorvellaProbe.Document", 0);
-        RegSetValueA(HKEY_CLASSES_ROOT, "CorvellaProbe.Document\\shell\\open\\command", REG_SZ,
-                     command.c_str(), 0);
-    }
-    ~ProbeDocumentType() {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, "CorvellaProbe.Document");
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".cvprobe");
-    }
-};
 
 struct TitledWindow {
     std::string part;

@@ -86,12 +86,12 @@ private:
 class NoFolderList final : public FolderList {
 public:
     bool SetCurrentFolder(const std::string&) override { return false; }
-    int ListCount() override { return 0; }
-    std::string List(int) override { return {}; }
+    std::optional<int> ListCount() override { return std::nullopt; }
+    std::optional<std::string> List(int) override { return std::nullopt; }
     bool Focus() override { return false; }
     bool Select(int) override { return false; }
-    bool ExecuteContextMenuItem(int) override { return false; }
-    bool ExecuteContextMenuItem(const std::string&) override { return false; }
+    std::optional<bool> ExecuteContextMenuItem(int) override { return std::nullopt; }
+    std::optional<bool> ExecuteContextMenuItem(const std::string&) override { return std::nullopt; }
 };
 
 bool IsOneLine(const std::string& text) {

@@ -28,32 +28,48 @@ public:
     bool available = true;
 };
 
+// Records the starts in the shared log and every call on the control, in
+// order, in `calls`; a call named in `failing` fails.
 class FakeFolderList final : public FolderList {
 public:
     explicit FakeFolderList(CallLog& log) : log_(log) {}
     bool SetCurrentFolder(const std::string& f) override {
         log_.push_back("list folder [" + f + "]");
-        return true;
+        return Call("folder");
     }
-    int ListCount() override { return static_cast<int>(items.size()); }
-    std::string List(int i) override { return items[static_cast<size_t>(i)]; }
-    bool Focus() override { return true; }
+    std::optional<int> ListCount() override {
+        if (!Call("count")) return std::nullopt;
+        return static_cast<int>(items.size());
+    }
+    std::optional<std::string> List(int i) override {
+        if (!Call("list " + std::to_string(i))) return std::nullopt;
+        return items[static_cast<size_t>(i)];
+    }
+    bool Focus() override { return Call("focus"); }
     bool Select(int i) override {
         log_.push_back("select " + std::to_string(i));
-        return true;
+        return Call("select");
     }
-    bool ExecuteContextMenuItem(int position) override {
+    std::optional<bool> ExecuteContextMenuItem(int position) override {
         log_.push_back("menu item " + std::to_string(position));
+        if (!Call("item")) return std::nullopt;
         return defaultWorks;
     }
-    bool ExecuteContextMenuItem(const std::string& verb) override {
+    std::optional<bool> ExecuteContextMenuItem(const std::string& verb) override {
         log_.push_back("menu verb " + verb);
+        if (!Call("verb")) return std::nullopt;
         return true;
     }
     std::vector<std::string> items;
     bool defaultWorks = true;
+    std::set<std::string> failing;
+    CallLog calls;
 
 private:
+    bool Call(const std::string& what) {
+        calls.push_back(what);
+        return failing.count(what) == 0;
+    }
     CallLog& log_;
 };
 
@@ -141,6 +157,52 @@ TEST(LaunchItem, RunsWebShortcutsAndDocumentsThroughTheListsDefaultCommand) {
     LaunchHarness missing;
     missing.Launch("C:\\Docs\\gone.doc");
     EXPECT_EQ(missing.log, CallLog{"list folder [C:\\DOCS]"});  // no match: nothing starts
+}
+
+TEST(LaunchItem, CallsTheListInOrder) {
+    LaunchHarness h;
+    h.shell.shortPaths["c:\\docs\\b.doc"] = "C:\\DOCS\\B.DOC";
+    h.list.items = {"C:\\Docs\\a.doc", "C:\\Docs\\b.doc", "C:\\Docs\\b.doc"};
+    h.list.defaultWorks = false;
+    h.Launch("C:\\Docs\\B.doc");
+    EXPECT_EQ(h.list.calls, (CallLog{"folder", "count", "list 0", "list 1", "focus", "select", "item", "verb"}))
+        << "the first match is the only one used";
+}
+
+// A failing call on the control sends the launch to the shell at once, so
+// the item starts exactly once, and no later call is made.
+TEST(LaunchItem, AFailingListCallOpensTheItemThroughTheShellOnce) {
+    struct Case {
+        const char* failing;
+        bool defaultWorks;
+        CallLog calls;
+        CallLog log;
+    };
+    const std::string open = "open [C:\\Docs\\b.doc] [] []";
+    const Case cases[] = {
+        {"folder", true, {"folder"}, {"list folder [C:\\DOCS]", open}},
+        {"count", true, {"folder", "count"}, {"list folder [C:\\DOCS]", open}},
+        {"list 0", true, {"folder", "count", "list 0"}, {"list folder [C:\\DOCS]", open}},
+        {"focus", true, {"folder", "count", "list 0", "focus"}, {"list folder [C:\\DOCS]", open}},
+        {"select", true, {"folder", "count", "list 0", "focus", "select"},
+         {"list folder [C:\\DOCS]", "select 0", open}},
+        {"item", true, {"folder", "count", "list 0", "focus", "select", "item"},
+         {"list folder [C:\\DOCS]", "select 0", "menu item 0", open}},
+        {"verb", false, {"folder", "count", "list 0", "focus", "select", "item", "verb"},
+         {"list folder [C:\\DOCS]", "select 0", "menu item 0", "menu verb open", open}},
+        {"verb", true, {"folder", "count", "list 0", "focus", "select", "item"},
+         {"list folder [C:\\DOCS]", "select 0", "menu item 0"}},
+    };
+    for (const Case& c : cases) {
+        LaunchHarness h;
+        h.shell.shortPaths["c:\\docs\\b.doc"] = "C:\\DOCS\\B.DOC";
+        h.list.items = {"C:\\Docs\\b.doc"};
+        h.list.failing = {c.failing};
+        h.list.defaultWorks = c.defaultWorks;
+        h.Launch("C:\\Docs\\B.doc");
+        EXPECT_EQ(h.list.calls, c.calls) << c.failing;
+        EXPECT_EQ(h.log, c.log) << c.failing;
+    }
 }
 
 // Until the main window hosts the folder list, documents open through the
