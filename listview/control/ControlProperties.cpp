@@ -12,7 +12,7 @@ namespace {
 using S = ControlState;
 constexpr StoredType kBool = StoredType::Bool, kShort = StoredType::Short, kLong = StoredType::Long,
                      kString = StoredType::String, kPicture = StoredType::Picture, kNone = StoredType::None;
-constexpr Access kRW = Access::ReadWrite, kRO = Access::ReadOnly, kWO = Access::WriteOnly,
+constexpr Access kRW = Access::ReadWrite, kWO = Access::WriteOnly,
                  kRunRO = Access::RunTimeRead;
 constexpr std::monostate kNo{};
 
