@@ -39,6 +39,7 @@ struct ButtonTable {
     ButtonRecord Record(int k) const;
     void SetRecord(int k, const ButtonRecord& record);
     bool Valid(int k) const { return k >= 0 && k < gButtonCount; }
+    friend bool operator==(const ButtonTable&, const ButtonTable&) = default;
 };
 
 // Takes record `from` out and puts it at position `to`; the records of the

@@ -27,6 +27,7 @@ struct SectionTable {
 
     // The style code of a section: 0 small icons, 1 large, 2 full width, 3 text.
     int16_t StyleCode(int section) const;
+    friend bool operator==(const SectionTable&, const SectionTable&) = default;
 };
 
 // A stored section size as it is kept: `value` when it names a style (-3..3),

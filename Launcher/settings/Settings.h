@@ -71,6 +71,8 @@ struct Settings {
     // The window's placement when it was last known unshaded (twips), kept for
     // the shade to return to.
     Placement unshadedPlacement;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 }  // namespace corvella
