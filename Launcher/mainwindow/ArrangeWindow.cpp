@@ -59,15 +59,17 @@ private:
     }
 
     // The layout leaves room for a frame and title bar of 96-dpi size (27 px
-    // with the title shown, 8 without); at higher resolutions they grow by
-    // more than their pixels' share, so the room they take beyond that comes
-    // off the height the layout works with, keeping the bottom bar in view.
-    int32_t FrameExcess() const {
-        const int32_t frame = d_.window.FrameHeight();
-        if (frame < 0) return 0;
-        const int32_t allowance = (d_.settings.gCaption ? 27 : 8) * py_;
-        return std::max<int32_t>(0, frame - allowance);
+    // high with the title shown, 8 without; 8 px wide); at higher
+    // resolutions they grow by more than their pixels' share, so the room
+    // they take beyond that comes off the size the layout works with,
+    // keeping the bottom bar and the captions at the right edge in view.
+    static int32_t FrameExcess(int32_t measured, int32_t allowance) {
+        return measured < 0 ? 0 : std::max<int32_t>(0, measured - allowance);
     }
+    int32_t FrameExcessHigh() const {
+        return FrameExcess(d_.window.FrameHeight(), (d_.settings.gCaption ? 27 : 8) * py_);
+    }
+    int32_t FrameExcessWide() const { return FrameExcess(d_.window.FrameWidth(), 8 * px_); }
 
     void ParkAuxiliaryControls() {
         for (ControlName n : {ControlName::hider, ControlName::tempbutton, ControlName::tempbutton2})
@@ -84,8 +86,8 @@ private:
 
     void ArrangeTabs() {
         const Placement w = d_.window.CurrentPlacement();
-        W_ = w.width;
-        H_ = w.height - FrameExcess();
+        W_ = w.width - FrameExcessWide();
+        H_ = w.height - FrameExcessHigh();
         const int count = d_.sections.gSectionCount;
         st_.TabsPerRow = 1;
         bg_ = Get(Single(ControlName::buttonBG));
