@@ -16,6 +16,10 @@ void SetWindowTitle(MainWindowPort& window, bool shown) { window.SetTitle(shown 
 namespace {
 
 constexpr int kGap = 50;  // between buttons, both ways, whatever the screen
+// The bottom bar's drive button and move switch keep the size they have at
+// 96 dpi (37 x 14 px) in twips: their captions' font grows with the screen's
+// resolution, and 14 real pixels no longer hold it at 144 dpi.
+constexpr int32_t kBarButtonWidth = 37 * 15, kBarButtonHeight = 14 * 15;
 constexpr int kThreeDButtonStyle = 51, kTextEffect = 9, kPicturePosition = 40, kCaptionPosition = 7;
 
 ControlRef Single(ControlName n) { return {n, 0}; }
@@ -243,9 +247,10 @@ private:
         const int32_t top = H_ - Get(Single(ControlName::MinBut)).height - (d_.settings.gCaption ? 27 : 8) * py_;
         const int32_t barTop = top - (d_.largeFonts ? 7 * py_ : 0);
         const int32_t fore = d_.sections.gSectionFGColor[static_cast<size_t>(d_.sections.gCurrentSection)];
-        c_.SetGeometry(Single(ControlName::MinBut), {0, barTop, 37 * px_, 14 * py_});
+        c_.SetGeometry(Single(ControlName::MinBut), {0, barTop, kBarButtonWidth, kBarButtonHeight});
         c_.SetForeColor(Single(ControlName::MinBut), fore);
-        c_.SetGeometry(Single(ControlName::reOrgBut), {W_ - 37 * px_ - 8 * px_, barTop, 37 * px_, 14 * py_});
+        c_.SetGeometry(Single(ControlName::reOrgBut),
+                       {W_ - kBarButtonWidth - 8 * px_, barTop, kBarButtonWidth, kBarButtonHeight});
         c_.SetForeColor(Single(ControlName::reOrgBut), fore);
         c_.SetCaption(Single(ControlName::reOrgBut), d_.moveMode ? "Move" : "Glued");
     }

@@ -256,5 +256,24 @@ TEST(ArrangeWindow, LeavesRoomForAFrameWiderThanTheAllowance) {
     }
 }
 
+// The drive button and the move switch keep their 96-dpi size (37 x 14 px)
+// at every resolution, so their captions' growing font still fits; the
+// switch stays 8 px (of the screen) from the window's right edge.
+TEST(ArrangeWindow, BottomBarButtonsKeepTheirSizeInTwips) {
+    for (int tpp : {15, 12, 10}) {
+        SCOPED_TRACE(tpp);
+        LayoutHarness h(tpp, 300, 500, 2);
+        h.Arrange();
+        const ControlGeometry drive = h.C(ControlName::MinBut).geometry, moveSwitch = h.C(ControlName::reOrgBut).geometry;
+        EXPECT_EQ(drive.left, 0);
+        for (const ControlGeometry& g : {drive, moveSwitch}) {
+            EXPECT_EQ(g.width, 555);
+            EXPECT_EQ(g.height, 210);
+        }
+        EXPECT_EQ(moveSwitch.left + moveSwitch.width, 300 * tpp - 8 * tpp);
+        EXPECT_EQ(moveSwitch.top, drive.top);
+    }
+}
+
 }  // namespace
 }  // namespace corvella
