@@ -145,6 +145,7 @@ TEST_P(AtResolution, TheWindowIsLaidOutInRealPixels) {
         const RECT r = ClientRectOf(button, window);
         EXPECT_GE(r.left, 0) << id;
         EXPECT_LE(r.right, client.right) << id;
+        EXPECT_LE(r.bottom, client.bottom) << id;
         EXPECT_GE(r.right - r.left, 37 * static_cast<int>(setting.dpi) / 96) << id;
         EXPECT_GE(r.bottom - r.top, 14 * static_cast<int>(setting.dpi) / 96) << id;
     }
