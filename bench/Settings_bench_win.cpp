@@ -19,6 +19,7 @@ class NoWindow final : public MainWindowPort {
 public:
     Placement CurrentPlacement() const override { return p_; }
     int32_t FrameHeight() const override { return -1; }
+    int32_t FrameWidth() const override { return -1; }
     void SetLeft(int32_t t) override { p_.left = t; }
     void SetTop(int32_t t) override { p_.top = t; }
     void SetWidth(int32_t t) override { p_.width = t; }

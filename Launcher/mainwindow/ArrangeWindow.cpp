@@ -16,6 +16,10 @@ void SetWindowTitle(MainWindowPort& window, bool shown) { window.SetTitle(shown 
 namespace {
 
 constexpr int kGap = 50;  // between buttons, both ways, whatever the screen
+// The bottom bar's drive button and move switch keep the size they have at
+// 96 dpi (37 x 14 px) in twips: their captions' font grows with the screen's
+// resolution, and 14 real pixels no longer hold it at 144 dpi.
+constexpr int32_t kBarButtonWidth = 37 * 15, kBarButtonHeight = 14 * 15;
 constexpr int kThreeDButtonStyle = 51, kTextEffect = 9, kPicturePosition = 40, kCaptionPosition = 7;
 
 ControlRef Single(ControlName n) { return {n, 0}; }
@@ -59,15 +63,17 @@ private:
     }
 
     // The layout leaves room for a frame and title bar of 96-dpi size (27 px
-    // with the title shown, 8 without); at higher resolutions they grow by
-    // more than their pixels' share, so the room they take beyond that comes
-    // off the height the layout works with, keeping the bottom bar in view.
-    int32_t FrameExcess() const {
-        const int32_t frame = d_.window.FrameHeight();
-        if (frame < 0) return 0;
-        const int32_t allowance = (d_.settings.gCaption ? 27 : 8) * py_;
-        return std::max<int32_t>(0, frame - allowance);
+    // high with the title shown, 8 without; 8 px wide); at higher
+    // resolutions they grow by more than their pixels' share, so the room
+    // they take beyond that comes off the size the layout works with,
+    // keeping the bottom bar and the captions at the right edge in view.
+    static int32_t FrameExcess(int32_t measured, int32_t allowance) {
+        return measured < 0 ? 0 : std::max<int32_t>(0, measured - allowance);
     }
+    int32_t FrameExcessHigh() const {
+        return FrameExcess(d_.window.FrameHeight(), (d_.settings.gCaption ? 27 : 8) * py_);
+    }
+    int32_t FrameExcessWide() const { return FrameExcess(d_.window.FrameWidth(), 8 * px_); }
 
     void ParkAuxiliaryControls() {
         for (ControlName n : {ControlName::hider, ControlName::tempbutton, ControlName::tempbutton2})
@@ -84,8 +90,8 @@ private:
 
     void ArrangeTabs() {
         const Placement w = d_.window.CurrentPlacement();
-        W_ = w.width;
-        H_ = w.height - FrameExcess();
+        W_ = w.width - FrameExcessWide();
+        H_ = w.height - FrameExcessHigh();
         const int count = d_.sections.gSectionCount;
         st_.TabsPerRow = 1;
         bg_ = Get(Single(ControlName::buttonBG));
@@ -241,9 +247,10 @@ private:
         const int32_t top = H_ - Get(Single(ControlName::MinBut)).height - (d_.settings.gCaption ? 27 : 8) * py_;
         const int32_t barTop = top - (d_.largeFonts ? 7 * py_ : 0);
         const int32_t fore = d_.sections.gSectionFGColor[static_cast<size_t>(d_.sections.gCurrentSection)];
-        c_.SetGeometry(Single(ControlName::MinBut), {0, barTop, 37 * px_, 14 * py_});
+        c_.SetGeometry(Single(ControlName::MinBut), {0, barTop, kBarButtonWidth, kBarButtonHeight});
         c_.SetForeColor(Single(ControlName::MinBut), fore);
-        c_.SetGeometry(Single(ControlName::reOrgBut), {W_ - 37 * px_ - 8 * px_, barTop, 37 * px_, 14 * py_});
+        c_.SetGeometry(Single(ControlName::reOrgBut),
+                       {W_ - kBarButtonWidth - 8 * px_, barTop, kBarButtonWidth, kBarButtonHeight});
         c_.SetForeColor(Single(ControlName::reOrgBut), fore);
         c_.SetCaption(Single(ControlName::reOrgBut), d_.moveMode ? "Move" : "Glued");
     }

@@ -19,6 +19,9 @@ constexpr int kSingleIds = 3000;
 // Design sizes in twips (60 x 16 and 140 x 40 pixels at 96 dpi).
 constexpr SIZE kOptionsDesign{900, 240};
 constexpr SIZE kMessageDesign{2100, 600};
+// The drive button and the move switch: the layout places the bottom bar by
+// their height before it sizes them, so they start at their size.
+constexpr SIZE kBarButtonDesign{555, 210};
 
 // Plain child windows start outside the visible area; the layout places the
 // ones that belong on view.
@@ -71,6 +74,9 @@ bool MainWindowControls::Create(HWND window, HINSTANCE instance, threed::Events*
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(message_, nullptr, 0, 0, PixelsFromTwips(kMessageDesign.cx, tx), PixelsFromTwips(kMessageDesign.cy, ty),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND bar : {minBut_, reOrgBut_})
+        SetWindowPos(bar, nullptr, 0, 0, PixelsFromTwips(kBarButtonDesign.cx, tx), PixelsFromTwips(kBarButtonDesign.cy, ty),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(hScroll_, nullptr, 0, 0, 100, GetSystemMetrics(SM_CYHSCROLL), SWP_NOZORDER | SWP_NOACTIVATE);
     // The bottom bar is always on view; the layout places it.
     threed::SetCaption(oButton_, "Options");

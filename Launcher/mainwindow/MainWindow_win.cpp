@@ -152,10 +152,23 @@ Placement MainWindow::CurrentPlacement() const {
     return Placement{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
 }
 
-int32_t MainWindow::FrameHeight() const {
+// The frame is measured on the real window, since its size depends on the
+// styles, the system's metrics and the resolution together.
+std::optional<SIZE> MainWindow::FramePixels() const {
     RECT outer{}, client{};
-    if (!GetWindowRect(hwnd_, &outer) || !GetClientRect(hwnd_, &client) || IsIconic(hwnd_)) return -1;
-    return ((outer.bottom - outer.top) - (client.bottom - client.top)) * screen_.TwipsPerPixelY();
+    if (!GetWindowRect(hwnd_, &outer) || !GetClientRect(hwnd_, &client) || IsIconic(hwnd_)) return std::nullopt;
+    return SIZE{(outer.right - outer.left) - (client.right - client.left),
+                (outer.bottom - outer.top) - (client.bottom - client.top)};
+}
+
+int32_t MainWindow::FrameHeight() const {
+    const std::optional<SIZE> frame = FramePixels();
+    return frame ? frame->cy * screen_.TwipsPerPixelY() : -1;
+}
+
+int32_t MainWindow::FrameWidth() const {
+    const std::optional<SIZE> frame = FramePixels();
+    return frame ? frame->cx * screen_.TwipsPerPixelX() : -1;
 }
 
 void MainWindow::Place(const Placement& twips) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "../platform/MainWindowPort.h"
 #include "../platform/Screen.h"
@@ -31,6 +32,7 @@ public:
 
     Placement CurrentPlacement() const override;
     int32_t FrameHeight() const override;
+    int32_t FrameWidth() const override;
     void SetLeft(int32_t twips) override;
     void SetTop(int32_t twips) override;
     void SetWidth(int32_t twips) override;
@@ -72,6 +74,8 @@ private:
     RECT PixelRect() const;
     // Where the window is, or, while it is minimised, where it comes back to.
     RECT RestoredPixelRect() const;
+    // Outer size minus client size, in pixels; nothing while minimised.
+    std::optional<SIZE> FramePixels() const;
 
     const Screen& screen_;
     HWND hwnd_ = nullptr;

@@ -21,6 +21,9 @@ public:
     // The height of the window's frame and title bar (outer height minus the
     // client area's), or -1 when it cannot be measured.
     virtual int32_t FrameHeight() const = 0;
+    // The width of the window's side frames together (outer width minus the
+    // client area's), or -1 when it cannot be measured.
+    virtual int32_t FrameWidth() const = 0;
     virtual void SetLeft(int32_t twips) = 0;
     virtual void SetTop(int32_t twips) = 0;
     virtual void SetWidth(int32_t twips) = 0;

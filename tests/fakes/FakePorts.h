@@ -71,6 +71,7 @@ public:
     explicit FakeWindow(CallLog& log) : log_(log) {}
     Placement CurrentPlacement() const override { return placement; }
     int32_t FrameHeight() const override { return frameHeight; }
+    int32_t FrameWidth() const override { return frameWidth; }
     void SetLeft(int32_t t) override { placement.left = t; log_.push_back("left " + std::to_string(t)); }
     void SetTop(int32_t t) override { placement.top = t; log_.push_back("top " + std::to_string(t)); }
     void SetWidth(int32_t t) override { placement.width = t; log_.push_back("width " + std::to_string(t)); }
@@ -83,6 +84,7 @@ public:
 
     Placement placement;
     int32_t frameHeight = -1;  // not measured: the layout keeps its allowance
+    int32_t frameWidth = -1;
     bool minimised = false;
     std::string title = " Corvella";
     int32_t backColor = 0;

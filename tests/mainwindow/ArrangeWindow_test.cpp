@@ -227,5 +227,53 @@ TEST(ArrangeWindow, LeavesRoomForAFrameTallerThanTheAllowance) {
     }
 }
 
+// Side frames wider than the 96-dpi allowance (8 px together) narrow the
+// width the layout works with by as much: the tabs, the button area and the
+// right-hand bottom button end that much further left, and the Options
+// button is centred in what is left; a frame within the allowance, or one
+// that cannot be measured, changes nothing.
+TEST(ArrangeWindow, LeavesRoomForAFrameWiderThanTheAllowance) {
+    struct Case {
+        int tpp;
+        int frameWidthPx;  // -1: not measured
+        int narrowedBy;    // twips
+    };
+    const Case cases[] = {{15, -1, 0}, {15, 8, 0}, {15, 6, 0}, {12, 10, 24}, {10, 16, 80}, {10, 17, 90}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.tpp) + " twips/px, frame " + std::to_string(c.frameWidthPx));
+        auto edges = [&](int frame) {
+            LayoutHarness h(c.tpp, 200, 500, 2);
+            h.window.frameWidth = frame < 0 ? -1 : frame * c.tpp;
+            h.Arrange();
+            auto right = [&](ControlName n) { return h.C(n).geometry.left + h.C(n).geometry.width; };
+            return std::array<int32_t, 4>{right(ControlName::sectionButton), right(ControlName::buttonBG),
+                                          right(ControlName::reOrgBut), 2 * h.C(ControlName::oButton).geometry.left};
+        };
+        const std::array<int32_t, 4> plain = edges(-1), framed = edges(c.frameWidthPx);
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(plain[i] - framed[i], c.narrowedBy) << i;
+        // Centring rounds to whole twips: within one twip of half the excess.
+        EXPECT_NEAR(plain[3] - framed[3], c.narrowedBy, 2);
+    }
+}
+
+// The drive button and the move switch keep their 96-dpi size (37 x 14 px)
+// at every resolution, so their captions' growing font still fits; the
+// switch stays 8 px (of the screen) from the window's right edge.
+TEST(ArrangeWindow, BottomBarButtonsKeepTheirSizeInTwips) {
+    for (int tpp : {15, 12, 10}) {
+        SCOPED_TRACE(tpp);
+        LayoutHarness h(tpp, 300, 500, 2);
+        h.Arrange();
+        const ControlGeometry drive = h.C(ControlName::MinBut).geometry, moveSwitch = h.C(ControlName::reOrgBut).geometry;
+        EXPECT_EQ(drive.left, 0);
+        for (const ControlGeometry& g : {drive, moveSwitch}) {
+            EXPECT_EQ(g.width, 555);
+            EXPECT_EQ(g.height, 210);
+        }
+        EXPECT_EQ(moveSwitch.left + moveSwitch.width, 300 * tpp - 8 * tpp);
+        EXPECT_EQ(moveSwitch.top, drive.top);
+    }
+}
+
 }  // namespace
 }  // namespace corvella

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "e2e/DisplayDpi_win.h"
@@ -50,6 +52,56 @@ int WindowAwareness(HWND window) {
     return context && awareness ? awareness(context(window)) : -1;
 }
 
+// The bottom bar's drive button beside the Options button.
+constexpr int kEjectButton = 3006;
+
+RECT ClientRectOf(HWND control, HWND window) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The size of the picture on a launch button without a caption: the box
+// around the pixels on screen that differ from the face beside them on the
+// same row (the face is shaded from top to bottom), inside the bevel.
+SIZE PictureExtent(HWND button, int inset) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const BYTE*>(bits);
+    auto differs = [&](int x, int y, int fx) {
+        const BYTE* p = pixels + (static_cast<size_t>(y) * width + x) * 4;
+        const BYTE* f = pixels + (static_cast<size_t>(y) * width + fx) * 4;
+        for (int c = 0; c < 3; ++c)
+            if (std::abs(p[c] - f[c]) > 24) return true;
+        return false;
+    };
+    RECT box{width, height, -1, -1};
+    for (int y = inset; y < height - inset; ++y)
+        for (int x = inset; x < width - inset; ++x)
+            if (differs(x, y, inset)) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return box.right < 0 ? SIZE{0, 0} : SIZE{box.right - box.left, box.bottom - box.top};
+}
+
 class AtResolution : public ::testing::TestWithParam<Resolution> {};
 
 TEST_P(AtResolution, TheWindowIsLaidOutInRealPixels) {
@@ -83,8 +135,36 @@ TEST_P(AtResolution, TheWindowIsLaidOutInRealPixels) {
     MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&options), 2);
     EXPECT_LE(options.bottom, client.bottom);
     EXPECT_GE(options.bottom - options.top, 16 * static_cast<int>(setting.dpi) / 96);
+
+    // The drive button at the left and the move switch at the right edge
+    // lie wholly inside the client area, however wide the window's frame,
+    // and grow with their captions' font from 37 x 14 px at 96 dpi.
+    for (int id : {kEjectButton, testing::kMoveSwitch}) {
+        HWND button = GetDlgItem(window, id);
+        ASSERT_NE(button, nullptr) << id;
+        const RECT r = ClientRectOf(button, window);
+        EXPECT_GE(r.left, 0) << id;
+        EXPECT_LE(r.right, client.right) << id;
+        EXPECT_LE(r.bottom, client.bottom) << id;
+        EXPECT_GE(r.right - r.left, 37 * static_cast<int>(setting.dpi) / 96) << id;
+        EXPECT_GE(r.bottom - r.top, 14 * static_cast<int>(setting.dpi) / 96) << id;
+    }
+
     const std::string name = "dpi-" + std::to_string(setting.dpi) + "-main-window";
     EXPECT_TRUE(testing::SaveScreenshot(window, name));
+
+    // Large icons grow with the resolution (32 px at 96 dpi, 48 at 144),
+    // seen once the window has painted. The icon's own transparent margin
+    // takes about a fifth of its cell, so the picture on the button without
+    // a caption covers more than 70 % of the cell at this resolution (a
+    // 32-px icon at 120 or 144 dpi covers less) and never more than all.
+    const int dpiScaled = static_cast<int>(setting.dpi);
+    const int icon = 32 * dpiScaled / 96;
+    const SIZE picture = PictureExtent(GetDlgItem(window, testing::kButton + 1), 3 * dpiScaled / 96);
+    EXPECT_GT(picture.cx * 10, icon * 7) << picture.cx << " of " << icon;
+    EXPECT_GT(picture.cy * 10, icon * 7) << picture.cy << " of " << icon;
+    EXPECT_LE(picture.cx, icon);
+    EXPECT_LE(picture.cy, icon);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(30000));
 }
