@@ -11,7 +11,7 @@ namespace corvella {
 
 class ControlFolderList final : public FolderList {
 public:
-    explicit ControlFolderList(const FolderListHost& host) : host_(host) {}
+    explicit ControlFolderList(FolderListHost& host) : host_(host) {}
 
     bool SetCurrentFolder(const std::string& folder) override;
     std::optional<int> ListCount() override;
@@ -24,7 +24,7 @@ public:
 private:
     std::optional<bool> Execute(VARIANT item);
 
-    const FolderListHost& host_;
+    FolderListHost& host_;
 };
 
 }  // namespace corvella
