@@ -25,6 +25,14 @@ VARIANT Real(double value) {
     return v;
 }
 
+// Wine's own item menu runs "open" for folders only: for a document it
+// answers success and starts nothing, so the menu cannot open documents
+// there. The tests that need a document opened by the shell's menu run on
+// Windows.
+bool ShellMenuOpensDocuments() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr;
+}
+
 // The control in a window of its own, listing a folder with a document of
 // the test type and a text file.
 class ControlMenu : public ControlTest {
@@ -94,6 +102,7 @@ protected:
 };
 
 TEST_F(ControlMenu, OpenVerbStartsTheDocumentsProgram) {
+    if (!ShellMenuOpensDocuments()) GTEST_SKIP() << "this system's item menu does not open documents";
     SelectOnly("doc.cvprobe");
     EXPECT_EQ(Run(Text(L"OPEN")), -1);
     ASSERT_TRUE(Pump([&] { return ProbeLog().find("doc.cvprobe") != std::string::npos; }))
@@ -101,6 +110,7 @@ TEST_F(ControlMenu, OpenVerbStartsTheDocumentsProgram) {
 }
 
 TEST_F(ControlMenu, FirstEntryIsTheDefaultCommand) {
+    if (!ShellMenuOpensDocuments()) GTEST_SKIP() << "this system's item menu does not open documents";
     SelectOnly("doc.cvprobe");
     EXPECT_EQ(Run(Long(0)), -1);
     ASSERT_TRUE(Pump([&] { return ProbeLog().find("doc.cvprobe") != std::string::npos; }))
