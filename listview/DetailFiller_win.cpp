@@ -17,6 +17,8 @@ namespace {
 // How long Stop waits for a worker to notice; past it the worker is let go.
 constexpr DWORD kStopWaitMs = 200;
 
+std::atomic<int> gWorkersAlive{0};
+
 }  // namespace
 
 FillJob::FillJob(FillJob&& other) noexcept
@@ -88,7 +90,13 @@ bool DetailFiller::Start(HWND window, UINT readyMessage, UINT doneMessage, WPARA
         if (!shared->finished) return false;
         for (auto& job : jobs) shared->jobs.push_back(std::move(job));
         if (!fill) fill = [](const FillJob& job) { return InstanceIconOf(job.path, job.absoluteId); };
-        thread_ = std::thread(&DetailFiller::Work, shared, std::move(fill));
+        ++gWorkersAlive;
+        try {
+            thread_ = std::thread(&DetailFiller::Work, shared, std::move(fill));
+        } catch (...) {
+            --gWorkersAlive;
+            throw;
+        }
         shared_ = std::move(shared);
         return true;
     } catch (...) {
@@ -143,6 +151,18 @@ void DetailFiller::Work(std::shared_ptr<Shared> shared, FillFunction fill) noexc
     if (SUCCEEDED(com)) CoUninitialize();
     if (!shared->stopping) PostMessageA(shared->window, shared->doneMessage, shared->generation, 0);
     SetEvent(shared->finished);
+    --gWorkersAlive;
+}
+
+int DetailFiller::WorkersAlive() noexcept { return gWorkersAlive.load(); }
+
+bool DetailFiller::WaitForWorkers(DWORD ms) noexcept {
+    const DWORD start = GetTickCount();
+    while (gWorkersAlive.load() > 0) {
+        if (GetTickCount() - start >= ms) return false;
+        Sleep(10);
+    }
+    return true;
 }
 
 }  // namespace panorell

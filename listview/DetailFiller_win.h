@@ -56,6 +56,14 @@ public:
     void Stop() noexcept;
     // True from Start until the list has handled the done notice (or Stop).
     bool Running() const noexcept { return thread_.joinable(); }
+    // Workers of every list that have not ended yet, those let go by Stop
+    // included. Their code lives in this library, so it must not be unloaded
+    // while any runs, and a process should not end while one is inside a
+    // shell call (ending kills it where it stands, perhaps holding a lock
+    // the exit needs).
+    static int WorkersAlive() noexcept;
+    // Waits up to `ms` for every worker to end; true when none is left.
+    static bool WaitForWorkers(DWORD ms) noexcept;
     // The results so far, in the order they were made.
     std::vector<FillResult> TakeResults();
 

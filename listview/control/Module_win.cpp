@@ -6,6 +6,7 @@
 #include <olectl.h>
 
 #include "ComObject_win.h"
+#include "DetailFiller_win.h"
 #include "PanorellIds_win.h"
 #include "Registration_win.h"
 
@@ -39,7 +40,10 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID iid
     }
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return corvella::com::ModuleInUse() ? S_FALSE : S_OK; }
+// A detail filler let go by a closed list still runs this library's code.
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return corvella::com::ModuleInUse() || panorell::DetailFiller::WorkersAlive() > 0 ? S_FALSE : S_OK;
+}
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
     try {

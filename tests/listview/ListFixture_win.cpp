@@ -45,6 +45,9 @@ std::unique_ptr<ListWindow> ListFixture::MakeList(RecordingSink* sink, int top) 
 void ListFixture::TearDown() {
     list_.reset();
     if (frame_) DestroyWindow(frame_);
+    // A filler let go inside a slow shell call must end before the test
+    // process does, or the exit can hang on a lock the killed worker held.
+    EXPECT_TRUE(DetailFiller::WaitForWorkers(30000));
     OleUninitialize();
 }
 
