@@ -158,10 +158,16 @@ private:
             default: btnW_ = s.b4w * px_; break;
         }
         const int32_t scrollHeight = Get(Single(ControlName::HScroll1)).height;
+        // A hand-edited size can make a step nil or negative: such a grid
+        // has one column or row, not a count that never ends.
         cols_ = 0;
-        for (int32_t x = btnW_; x < bg_.width; x += btnW_ + kGap) ++cols_;
+        if (btnW_ + kGap > 0)
+            for (int32_t x = btnW_; x < bg_.width; x += btnW_ + kGap) ++cols_;
         rows_ = 0;
-        for (int32_t y = btnH_; y + (s.gCaption ? 0 : 19 * py_) < bg_.height - scrollHeight + kGap; y += btnH_ + kGap) ++rows_;
+        if (btnH_ + kGap > 0)
+            for (int32_t y = btnH_; y + (s.gCaption ? 0 : 19 * py_) < bg_.height - scrollHeight + kGap;
+                 y += btnH_ + kGap)
+                ++rows_;
         cols_ = std::max(cols_, 1);
         rows_ = std::max(rows_, 1);
         ArrangeScrollBar(scrollHeight);
