@@ -5,21 +5,24 @@
 # which the ordinary test run replays. A crash, a leak, a hang or a broken
 # invariant stops that target and leaves the input in build/fuzz/finds/NAME/.
 #
-# Usage: tools/fuzz.sh [-t SECONDS | -c CPU_SECONDS] [NAME...]
+# Usage: tools/fuzz.sh [-t SECONDS | -c CPU_SECONDS] [-n NICENESS] [NAME...]
 #   -t  run each target for SECONDS of wall time (default 60)
 #   -c  run each target until it has used CPU_SECONDS of processor time, in
 #       slices, so that a busy machine still gives each target its full share
+#   -n  the targets' scheduling niceness (default 19: they yield to any build)
 # Every run is appended to build/fuzz/logs/runs.tsv (target, CPU seconds,
 # executions, corpus size, finds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=60
 cpu_budget=0
-while getopts t:c: opt; do
+niceness=19
+while getopts t:c:n: opt; do
   case $opt in
     t) seconds=$OPTARG ;;
     c) cpu_budget=$OPTARG; seconds=300 ;;
-    *) echo "usage: $0 [-t SECONDS | -c CPU_SECONDS] [NAME...]" >&2; exit 2 ;;
+    n) niceness=$OPTARG ;;
+    *) echo "usage: $0 [-t SECONDS | -c CPU_SECONDS] [-n NICENESS] [NAME...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -55,7 +58,7 @@ run_slice() {
   local name=$1 work=$2 corpus=$3 finds=$4 log=$5 timing status=0
   timing=$(mktemp)
   TIMEFORMAT='%U %S'
-  { time nice -n 19 "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+  { time nice -n "$niceness" "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
       -print_final_stats=1 -artifact_prefix="$finds/" "$work" "$corpus" >"$log" 2>&1 || status=$?; } 2>"$timing"
   local cpu runs
   cpu=$(awk '{ printf "%d", $1 + $2 }' "$timing")
