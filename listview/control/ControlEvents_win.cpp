@@ -2,6 +2,7 @@
 // and the stock key and mouse events.
 #include "ControlFrame_win.h"
 #include "Control_win.h"
+#include "Variants_win.h"
 
 namespace panorell {
 
@@ -23,35 +24,19 @@ short ButtonsOf(WPARAM keys) {
     return buttons;
 }
 
-VARIANT Short(short value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = value;
-    return v;
-}
-
-VARIANT Long(long value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
-}
-
 }  // namespace
 
 void Control::RaiseChange(short action) {
     lastChangeAction_ = action;
     if (action == 1 && treeWindow_ == nullptr) TellComboFolder();
     if (eventsFrozen_) return;
-    VARIANT args[] = {Short(action)};
+    VARIANT args[] = {ShortVariant(action)};
     events_.Fire(dispid::kChange, args, 1);
 }
 
 void Control::RaiseControlError(long error) {
     if (eventsFrozen_) return;
-    VARIANT args[] = {Long(error)};
+    VARIANT args[] = {LongVariant(error)};
     events_.Fire(dispid::kControlError, args, 1);
 }
 
@@ -72,14 +57,14 @@ void Control::FireStockKey(long dispid, WPARAM wParam) {
         return;
     }
     args[1] = args[0];
-    args[0] = Short(ShiftState());
+    args[0] = ShortVariant(ShiftState());
     events_.Fire(dispid, args, 2);
 }
 
 void Control::FireStockMouse(long dispid, WPARAM wParam, LPARAM lParam) {
     if (eventsFrozen_) return;
-    VARIANT args[] = {Long(static_cast<short>(HIWORD(lParam))), Long(static_cast<short>(LOWORD(lParam))),
-                      Short(ShiftState()), Short(ButtonsOf(wParam))};
+    VARIANT args[] = {LongVariant(static_cast<short>(HIWORD(lParam))), LongVariant(static_cast<short>(LOWORD(lParam))),
+                      ShortVariant(ShiftState()), ShortVariant(ButtonsOf(wParam))};
     events_.Fire(dispid, args, 4);
 }
 

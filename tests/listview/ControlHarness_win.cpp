@@ -16,17 +16,8 @@ CallResult::CallResult(CallResult&& other) noexcept : hr(other.hr), scode(other.
 
 CallResult Invoke(IDispatch* target, const wchar_t* name, WORD flags, VARIANT* args, UINT count) {
     CallResult result;
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    result.hr = target->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(result.hr)) return result;
-    DISPID named = DISPID_PROPERTYPUT;
-    const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
-    DISPPARAMS params{args, put ? &named : nullptr, count, put ? 1u : 0u};
     EXCEPINFO exception{};
-    UINT badArgument = 0;
-    result.hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, put ? nullptr : &result.value,
-                               &exception, &badArgument);
+    result.hr = CallByName(target, name, flags, args, count, &result.value, &exception);
     if (result.hr == DISP_E_EXCEPTION) {
         result.scode = exception.scode;
         if (exception.bstrDescription != nullptr) {
@@ -59,22 +50,6 @@ CallResult PutIndexed(IDispatch* target, const wchar_t* name, long index, VARIAN
     CallResult result = Invoke(target, name, DISPATCH_PROPERTYPUT, args, 2);
     VariantClear(&args[0]);
     return result;
-}
-
-VARIANT Bool(bool value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
-}
-
-VARIANT Long(long value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
 }
 
 VARIANT Text(const wchar_t* value) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Variants_win.h"
+
 #include <string>
 
 namespace panorell::testing {
@@ -35,8 +37,8 @@ CallResult GetIndexed(IDispatch* target, const wchar_t* name, long index);
 CallResult Put(IDispatch* target, const wchar_t* name, VARIANT value);
 CallResult PutIndexed(IDispatch* target, const wchar_t* name, long index, VARIANT value);
 
-VARIANT Bool(bool value);
-VARIANT Long(long value);
+inline VARIANT Bool(bool value) { return BoolVariant(value); }
+inline VARIANT Long(long value) { return LongVariant(value); }
 VARIANT Text(const wchar_t* value);
 // The value as a long (Booleans -1 / 0) or as text.
 long AsLong(const VARIANT& value);
