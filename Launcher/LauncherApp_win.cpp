@@ -146,6 +146,7 @@ void LauncherApp::ShowCurrentSection(bool paint) {
     MarkStartup("current section shown");
     model_->ShowCurrentSection(paint);
 }
+
 // Asking OLE for the control's and the shortcut reader's classes loads both
 // libraries, which costs more than the window's first paint; nothing needs
 // them before the first launch, so the check waits for idle time or that
