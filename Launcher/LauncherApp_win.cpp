@@ -28,6 +28,7 @@ LauncherApp::~LauncherApp() = default;
 
 bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
     if (!window_.Create(instance, kTitleText)) return false;
+    MarkStartup("main window created");
     // Before the controls, so that they register no drop targets of their own.
     threed::RegisterWindowFileDrop(window_.Handle(), &controlEvents_);
     if (!controls_.Create(window_.Handle(), instance, &controlEvents_)) return false;
@@ -60,6 +61,7 @@ bool LauncherApp::CreateMainWindow(HINSTANCE instance) {
         if (timer == kIconTimer && !model_->FetchWaitingIcons(kIconsPerTick)) KillTimer(window_.Handle(), kIconTimer);
         if (timer == kFolderListTimer) {
             KillTimer(window_.Handle(), kFolderListTimer);
+            CheckOwnComponents();
             folderListControl_.CreatePending();
         }
     };
@@ -144,13 +146,24 @@ void LauncherApp::ShowCurrentSection(bool paint) {
     MarkStartup("current section shown");
     model_->ShowCurrentSection(paint);
 }
+
+// Asking OLE for the control's and the shortcut reader's classes loads both
+// libraries, which costs more than the window's first paint; nothing needs
+// them before the first launch, so the check waits for idle time or that
+// launch, whichever comes first.
+void LauncherApp::CheckOwnComponents() {
+    if (componentsChecked_ || !oleStarted_) return;
+    componentsChecked_ = true;
+    RegisterMissingComponents(programFolder_);
+}
+
 void LauncherApp::StopTimers() { StopMainWindowTimers(controls_); }
 
 int LauncherApp::Run(HINSTANCE instance) {
     // OLE drag and drop brings the shell's file drags to the controls.
     const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    oleStarted_ = ole;
     MarkStartup("OLE started");
-    if (ole) RegisterMissingComponents(programFolder_);
     int code = 1;
     if (CreateMainWindow(instance)) {
         code = 0;

@@ -64,6 +64,8 @@ private:
     void CreateModel();
     void OnHotKeyPressed();
     int MessageLoop();
+    // Registers the launcher's own components that are missing, once.
+    void CheckOwnComponents();
 
     // What the start-up and shut-down ask of the main window's controls.
     void RemoveButtonsFromTabOrder() override;
@@ -157,6 +159,8 @@ private:
     std::string programFolder_;
     HINSTANCE instance_ = nullptr;
     bool largeFonts_ = false;
+    bool oleStarted_ = false;
+    bool componentsChecked_ = false;
     EdgeStripWindow strip_{screen_};
     std::unique_ptr<TrayWindow> tray_;
     TrayClickHandler trayClicks_;

@@ -34,6 +34,7 @@ MenuCommandDeps LauncherApp::MenuCommands() {
 }
 
 LaunchDeps LauncherApp::LaunchDepsNow() {
+    CheckOwnComponents();
     return {shell_, shortcuts_, folderList_, events_, dialogs_, programFolder_, settings_.enableDocPath};
 }
 

@@ -47,7 +47,10 @@ void LauncherApp::CreateAuxiliaryWindows(HINSTANCE instance) {
     splash_ = std::make_unique<SplashWindow>(instance, screen_);
     splash_->setHotKeyEnabled = [this](bool enabled) { SetHotKeyEnabled(enabled); };
     splash_->showTour = [this](HWND owner) { TourWindow(instance_, screen_, programFolder_).ShowModal(owner, largeFonts_); };
-    model_->onShowSplash = [this] { splash_->ShowWithoutWaiting(); };
+    model_->onShowSplash = [this] {
+        MarkStartup("switches read; welcome window shown");
+        splash_->ShowWithoutWaiting();
+    };
     window_.onDisplayChange = [this] { KeepWindowOnScreen(); };
 }
 

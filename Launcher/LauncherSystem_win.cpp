@@ -11,6 +11,7 @@ void LauncherApp::CreateSystemActions() {
     ejectLibrary_ = std::make_unique<WinEjectLibrary>(programFolder_);
     model_->onRestoreEjectSelection = [this](const std::string& ejectDefault) {
         RestoreEjectSelection(ejectDrives_, ejectDefault, controls_);
+        MarkStartup("sections and buttons loaded");
     };
     controlEvents_.onEjectButtonUp = [this](int button) { OnMinButMouseUp(ejectDrives_, button, EjectDepsNow()); };
 }

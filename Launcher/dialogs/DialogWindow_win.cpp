@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../mainwindow/MainWindow_win.h"
+#include "../platform/SystemLibrary_win.h"
 
 namespace corvella {
 
@@ -182,7 +183,9 @@ bool ChooseColourFor(HWND owner, int32_t current, int32_t& chosen) {
     dialog.rgbResult = ColourFromOle(current);
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT | CC_ANYCOLOR | CC_FULLOPEN;
-    if (!ChooseColorA(&dialog)) return false;
+    using Choose = BOOL(WINAPI*)(CHOOSECOLORA*);
+    const auto choose = SystemFunctionOf<Choose>("comdlg32.dll", "ChooseColorA");
+    if (!choose || !choose(&dialog)) return false;
     chosen = static_cast<int32_t>(dialog.rgbResult);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "../platform/SystemLibrary_win.h"
+
 namespace corvella {
 
 std::string ChooseIconFile(HWND owner) {
@@ -14,7 +16,9 @@ std::string ChooseIconFile(HWND owner) {
     dialog.nMaxFile = sizeof path;
     dialog.lpstrTitle = "Choose Different Icon";
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    return GetOpenFileNameA(&dialog) ? std::string(path) : std::string();
+    using Open = BOOL(WINAPI*)(OPENFILENAMEA*);
+    const auto open = SystemFunctionOf<Open>("comdlg32.dll", "GetOpenFileNameA");
+    return open && open(&dialog) ? std::string(path) : std::string();
 }
 
 }  // namespace corvella

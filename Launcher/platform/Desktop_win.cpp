@@ -3,7 +3,15 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "SystemLibrary_win.h"
+
 namespace corvella {
+
+BOOL WINAPI SystemSoundPlay(LPCSTR sound, UINT flags) {
+    using Play = BOOL(WINAPI*)(LPCSTR, UINT);
+    static const Play play = SystemFunctionOf<Play>("winmm.dll", "sndPlaySoundA");
+    return play ? play(sound, flags) : FALSE;
+}
 
 WinSoundPlayer::WinSoundPlayer(PlayFunction play) : play_(play) {}
 

@@ -12,11 +12,16 @@
 
 namespace corvella {
 
+// sndPlaySoundA, with the multimedia library loaded at the first sound; false
+// without it.
+BOOL WINAPI SystemSoundPlay(LPCSTR sound, UINT flags);
+
 class WinSoundPlayer final : public SoundPlayer {
 public:
-    // The system's player (sndPlaySoundA); tests pass a recorder.
+    // The system's player (sndPlaySoundA, see SystemSoundPlay); tests pass a
+    // recorder.
     using PlayFunction = BOOL(WINAPI*)(LPCSTR sound, UINT flags);
-    explicit WinSoundPlayer(PlayFunction play = &sndPlaySoundA);
+    explicit WinSoundPlayer(PlayFunction play = &SystemSoundPlay);
     void PlayAsync(const std::string& fullPath) override;
 
 private:

@@ -1,7 +1,8 @@
 // Start-up time: from CreateProcess to the program's main window shown and
 // painted (visible, its thread back in its message loop, and no window of it
 // waiting for a paint), for the launcher with no settings file, with 50
-// buttons in one section and with 1,000 buttons over 20 sections, against a
+// buttons in one section and with 1,000 buttons over 20 sections (each in a
+// copy of the program folder as installed), against a
 // minimal window program, in alternating rounds so that all see the same
 // machine. Also the private memory of each once painted. Reports medians and
 // ratios to the minimal program and to the floor of a program on the shell
@@ -158,19 +159,33 @@ struct Baseline {
     std::vector<Sample> samples;
 };
 
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string LauncherFolder(int round, int index, const Case& c) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "corvella-bench-" + std::to_string(GetCurrentProcessId()) + "-" +
                          std::to_string(round) + "-" + std::to_string(index);
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA(c.exe.c_str(), (folder + "\\corvella.exe").c_str(), FALSE);
+    // As installed: the program with its libraries, icons and sounds beside it.
+    const std::string from = c.exe.substr(0, c.exe.find_last_of('\\'));
+    for (const std::string& name : FilesIn(from)) CopyFileA((from + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
     if (c.buttons >= 0) WriteBytes(folder + "\\Corvella.ini", SettingsText(c.buttons, c.sections));
     return folder;
 }
 
 void RemoveFolder(const std::string& folder) {
-    for (const char* name : {"corvella.exe", "Corvella.ini", "Corvella.ini.new"}) DeleteFileA((folder + "\\" + name).c_str());
+    for (const std::string& name : FilesIn(folder)) DeleteFileA((folder + "\\" + name).c_str());
     RemoveDirectoryA(folder.c_str());
 }
 
