@@ -25,6 +25,33 @@ using corvella::testing::TempFolder;
 
 bool Exists(const std::string& path) { return PathFileExistsA(path.c_str()) != FALSE; }
 
+struct ShortcutText {
+    std::string description, path;
+};
+
+// What a shortcut file holds; empty texts when it cannot be read.
+ShortcutText ReadShortcut(const std::string& file) {
+    ShortcutText read;
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return read;
+    IPersistFile* persist = nullptr;
+    const std::wstring wide(file.begin(), file.end());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(wide.c_str(), STGM_READ))) {
+        char text[MAX_PATH] = {};
+        link->GetDescription(text, MAX_PATH);
+        read.description = text;
+        text[0] = '\0';
+        link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
+        read.path = text;
+    }
+    if (persist != nullptr) persist->Release();
+    link->Release();
+    return read;
+}
+
 class ListDropTest : public ListFixture {
 protected:
     void Show(const std::string& folder) {
@@ -144,6 +171,53 @@ TEST_F(ListDropTest, FilesDroppedOnTheRecycleBinAreRecycled) {
     bool listed = false;
     for (int i = 0; i < list_->ItemCount(); ++i) listed = listed || list_->List(i).find(name) != std::string::npos;
     EXPECT_TRUE(listed) << "the recycle bin shows the file after the drop";
+}
+
+// A share of a server, as Wine makes one: a folder under the prefix's
+// dosdevices\unc\<server>\<share> is \\<server>\<share>.
+class WineShare {
+public:
+    explicit WineShare(const std::string& share) {
+        char prefix[MAX_PATH] = {};
+        if (GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH) == 0) return;
+        std::string root = std::string("Z:") + prefix;
+        for (char& c : root) c = c == '/' ? '\\' : c;
+        const std::string server = "dropsrv" + std::to_string(GetCurrentProcessId());
+        unc_ = root + "\\dosdevices\\unc";
+        CreateDirectoryA(unc_.c_str(), nullptr);
+        serverFolder_ = unc_ + "\\" + server;
+        CreateDirectoryA(serverFolder_.c_str(), nullptr);
+        shareFolder_ = serverFolder_ + "\\" + share;
+        CreateDirectoryA(shareFolder_.c_str(), nullptr);
+        path_ = "\\\\" + server + "\\" + share;
+    }
+    ~WineShare() {
+        RemoveDirectoryA(shareFolder_.c_str());
+        RemoveDirectoryA(serverFolder_.c_str());
+    }
+    // "\\server\share", or "" when it cannot be made.
+    std::string Path() const { return Exists(path_) ? path_ : std::string(); }
+
+private:
+    std::string unc_, serverFolder_, shareFolder_, path_;
+};
+
+TEST_F(ListDropTest, AServerShareDropsAsALinkNamedAfterIt) {
+    WineShare share("report.doc");
+    if (share.Path().empty()) GTEST_SKIP() << "no share can be made here";
+    TempFolder dest;
+    Show(dest.Path());
+    IDataObject* data = MakeDragData(OleDrag::Data::FileList, {share.Path()});
+    const Answers a = DropAt(data, 0, OnNothing());
+    data->Release();
+    EXPECT_EQ(a.over, static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(a.dropped, static_cast<DWORD>(DROPEFFECT_LINK));
+    const std::string shortcut = dest.File("report.doc.lnk");
+    ASSERT_TRUE(Exists(shortcut));
+    const ShortcutText read = ReadShortcut(shortcut);
+    EXPECT_EQ(read.description, "Shortcut to report.doc");
+    EXPECT_EQ(lstrcmpiA(read.path.c_str(), share.Path().c_str()), 0) << read.path;
+    EXPECT_TRUE(Exists(share.Path())) << "the share itself stays where it is";
 }
 
 TEST_F(ListDropTest, AShortcutToAFolderTakesTheFilesIntoThatFolder) {
@@ -439,20 +513,9 @@ TEST(DropShortcuts, ALinkDropMakesNamedAndDescribedShortcuts) {
         for (const char* name : {"report.doc", "plans"}) {
             const std::string file = dest.File(std::string(name) + ".lnk");
             ASSERT_TRUE(Exists(file)) << file;
-            IShellLinkA* link = nullptr;
-            ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                                   reinterpret_cast<void**>(&link))));
-            IPersistFile* persist = nullptr;
-            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
-            std::wstring wide(file.begin(), file.end());
-            EXPECT_TRUE(SUCCEEDED(persist->Load(wide.c_str(), STGM_READ)));
-            char text[MAX_PATH] = {};
-            link->GetDescription(text, MAX_PATH);
-            EXPECT_EQ(std::string(text), std::string("Shortcut to ") + name);
-            link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-            EXPECT_EQ(lstrcmpiA(text, source.File(name).c_str()), 0) << text;
-            persist->Release();
-            link->Release();
+            const ShortcutText read = ReadShortcut(file);
+            EXPECT_EQ(read.description, std::string("Shortcut to ") + name);
+            EXPECT_EQ(lstrcmpiA(read.path.c_str(), source.File(name).c_str()), 0) << read.path;
         }
         EXPECT_FALSE(MakeShortcuts({source.File("report.doc")}, dest.File("missing"))) << "no such folder";
     }
