@@ -6,6 +6,7 @@
 #include "ListMessages_win.h"
 #include "ShellText_win.h"
 #include "TextFold_win.h"
+#include "shell/DropTarget_win.h"
 #include "shell/ListShell_win.h"
 
 namespace panorell {
@@ -82,11 +83,13 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
     ListView_SetCallbackMask(list_, LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED);
     columnsMade_ = false;
     RebuildColumns();
+    shell_->AcceptDrops();
     return true;
 }
 
 void ListWindow::Destroy() {
     StopWorkers();
+    shell_->RefuseDrops();
     if (pane_) {
         SetWindowLongPtrA(pane_, GWLP_USERDATA, 0);
         DestroyWindow(pane_);
@@ -145,8 +148,9 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         // The frame is going away with the list in it: no thread may go on
-        // posting to the list or reading its folder.
+        // posting to the list or reading its folder, and no drop may reach it.
         StopWorkers();
+        shell_->RefuseDrops();
         return 0;
     case WM_NCDESTROY:
         pane_ = list_ = nullptr;
@@ -175,6 +179,12 @@ LRESULT ListWindow::OnNotify(NMHDR* header) {
     case NM_RCLICK:
         shell_->OnRightClick();
         return 1;  // the menu was the answer: no context-menu message follows
+    case NM_CUSTOMDRAW:
+        return PaintDropHighlight(*this, *reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+    case LVN_BEGINDRAG:
+    case LVN_BEGINRDRAG:
+        shell_->BeginDrag();
+        return 0;
     case NM_SETFOCUS:
         shell_->OnFocus();
         return 0;

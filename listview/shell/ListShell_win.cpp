@@ -6,6 +6,7 @@
 
 #include "../ListMessages_win.h"
 #include "../ListWindow_win.h"
+#include "DropTarget_win.h"
 
 namespace panorell {
 
@@ -15,6 +16,22 @@ namespace {
 constexpr POINT kMenuKeyOffset{20, 10};
 
 }  // namespace
+
+ListShell::ListShell(ListWindow& list) : list_(list), drops_(std::make_unique<DropRegistration>()) {}
+
+ListShell::~ListShell() = default;
+
+void ListShell::AcceptDrops() {
+    if (list_.List() != nullptr) drops_->Register(list_, *this);
+}
+
+void ListShell::RefuseDrops() { drops_->Revoke(); }
+
+IDropTarget* ListShell::DropIn() const { return drops_->Target(); }
+
+void ListShell::ReportError(long code) const {
+    if (list_.sink_ != nullptr) list_.sink_->OnControlError(code);
+}
 
 void ListShell::ShowMenu(POINT screen) {
     if (!switches_.contextMenus || list_.FillerRunning()) return;

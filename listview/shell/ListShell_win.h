@@ -4,12 +4,16 @@
 // delete and clear cut marks, and the refresh the recycle bin owes when the
 // list is next focused. One per list window, on its thread.
 #include <windows.h>
+#include <ole2.h>
+
+#include <memory>
 
 #include "ShellCommands_win.h"
 
 namespace panorell {
 
 class ListWindow;
+class DropRegistration;
 
 // Pane message: open the label editor on item wParam again, after a
 // refused name (the editor cannot reopen while it is closing).
@@ -25,7 +29,10 @@ struct ShellSwitches {
 
 class ListShell {
 public:
-    explicit ListShell(ListWindow& list) : list_(list) {}
+    explicit ListShell(ListWindow& list);
+    ~ListShell();
+    ListShell(const ListShell&) = delete;
+    ListShell& operator=(const ListShell&) = delete;
 
     ShellSwitches& Switches() { return switches_; }
     ShellFlags& Flags() { return flags_; }
@@ -53,6 +60,16 @@ public:
     bool MayRename(int index) const;
     void OnRenamed(int index, const char* text);
 
+    // Dragging the selection out, from a press on an item (DragOut_win.cpp).
+    void BeginDrag();
+    // The drop target on the list-view, from its creation to its end; the
+    // target is null when it could not be registered.
+    void AcceptDrops();
+    void RefuseDrops();
+    IDropTarget* DropIn() const;
+    // Raises ControlError `code` with the control.
+    void ReportError(long code) const;
+
 private:
     void ShowMenu(POINT screen);
     bool GiveName(int index, const std::string& name);
@@ -66,6 +83,7 @@ private:
     ShellSwitches switches_;
     ShellFlags flags_;
     const SelectionMenu* open_ = nullptr;  // the menu being tracked
+    std::unique_ptr<DropRegistration> drops_;
 };
 
 }  // namespace panorell

@@ -35,7 +35,7 @@ bool ListShell::MayRename(int) const {
 }
 
 void ListShell::EditAgain(int index) {
-    if (list_.sink_ != nullptr) list_.sink_->OnControlError(kControlErrorRename);
+    ReportError(kControlErrorRename);
     PostMessageA(list_.Pane(), kMsgEditAgain, static_cast<WPARAM>(index), 0);
 }
 

@@ -11,18 +11,26 @@ namespace corvella::testing {
 
 namespace {
 
-HGLOBAL FileListMemory(const std::vector<std::string>& paths) {
-    std::size_t size = sizeof(DROPFILES) + 1;
+// NUL-separated paths ended by an empty one, after `header` bytes of zeros.
+HGLOBAL PathListMemory(const std::vector<std::string>& paths, std::size_t header) {
+    std::size_t size = header + 1;
     for (const std::string& p : paths) size += p.size() + 1;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (!memory) return nullptr;
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    char* out = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
+    char* out = static_cast<char*>(GlobalLock(memory)) + header;
     for (const std::string& p : paths) {
         std::memcpy(out, p.c_str(), p.size() + 1);
         out += p.size() + 1;
     }
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// A file list: the DROPFILES header, then the paths.
+HGLOBAL FileListMemory(const std::vector<std::string>& paths) {
+    HGLOBAL memory = PathListMemory(paths, sizeof(DROPFILES));
+    if (!memory) return nullptr;
+    static_cast<DROPFILES*>(GlobalLock(memory))->pFiles = sizeof(DROPFILES);
     GlobalUnlock(memory);
     return memory;
 }
@@ -101,17 +109,6 @@ public:
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-void SendMouse(DWORD flags, POINT at = {}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    if (flags & MOUSEEVENTF_MOVE) {
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        flags |= MOUSEEVENTF_ABSOLUTE;
-    }
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
 
 // The hand: a short wait for DoDragDrop to take the pointer, a few steps to
 // the target, a pause over it, and the release.
@@ -119,14 +116,14 @@ void MovePointer(POINT from, POINT to) {
     Sleep(400);
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
-        SendMouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+        SendPointer(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
         Sleep(40);
     }
-    SendMouse(MOUSEEVENTF_MOVE, {to.x + 1, to.y});
+    SendPointer(MOUSEEVENTF_MOVE, {to.x + 1, to.y});
     Sleep(60);
-    SendMouse(MOUSEEVENTF_MOVE, to);
+    SendPointer(MOUSEEVENTF_MOVE, to);
     Sleep(60);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendPointer(MOUSEEVENTF_LEFTUP);
 }
 
 // DoDragDrop reads the buttons from the thread's own key state, as a drag
@@ -143,8 +140,8 @@ HWND PressOnHandle(POINT at) {
     }();
     HWND handle = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, MAKEINTATOM(kClass), "", WS_POPUP | WS_VISIBLE,
                                   at.x - 16, at.y - 16, 32, 32, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMouse(MOUSEEVENTF_MOVE, at);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendPointer(MOUSEEVENTF_MOVE, at);
+    SendPointer(MOUSEEVENTF_LEFTDOWN);
     const DWORD start = GetTickCount();
     MSG msg;
     while (GetTickCount() - start < 3000) {
@@ -161,21 +158,37 @@ HWND PressOnHandle(POINT at) {
 
 }  // namespace
 
-OleDrag::OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to) {
-    thread_ = std::thread([this, kind, items = std::move(items), from, to] {
-        if (FAILED(OleInitialize(nullptr))) return;
-        HGLOBAL memory = kind == Data::FileList ? FileListMemory(items) : TextMemory(items.empty() ? "" : items[0]);
-        auto* data = new DataObject(kind == Data::FileList ? CF_HDROP : CF_TEXT, memory);
+IDataObject* MakeDragData(OleDrag::Data kind, const std::vector<std::string>& items) {
+    switch (kind) {
+    case OleDrag::Data::FileList:
+        return new DataObject(CF_HDROP, FileListMemory(items));
+    case OleDrag::Data::OwnList:
+        return new DataObject(static_cast<CLIPFORMAT>(RegisterClipboardFormatA("KVD_CLIPBOARD")),
+                              PathListMemory(items, 0));
+    case OleDrag::Data::Text:
+    default:
+        return new DataObject(CF_TEXT, TextMemory(items.empty() ? "" : items[0]));
+    }
+}
+
+OleDrag::OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to, DWORD allowed) {
+    thread_ = std::thread([this, kind, items = std::move(items), from, to, allowed] {
+        if (FAILED(OleInitialize(nullptr))) {
+            done_ = true;
+            return;
+        }
+        IDataObject* data = MakeDragData(kind, items);
         auto* source = new DropSource;
         HWND handle = PressOnHandle(from);
         std::thread hand(MovePointer, from, to);
         DWORD effect = DROPEFFECT_NONE;
-        if (DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect) == DRAGDROP_S_DROP) effect_ = effect;
+        if (DoDragDrop(data, source, allowed, &effect) == DRAGDROP_S_DROP) effect_ = effect;
         hand.join();
         if (handle) DestroyWindow(handle);
         source->Release();
         data->Release();
         OleUninitialize();
+        done_ = true;
     });
 }
 
@@ -184,6 +197,18 @@ OleDrag::~OleDrag() { Finish(); }
 DWORD OleDrag::Finish() {
     if (thread_.joinable()) thread_.join();
     return effect_;
+}
+
+void SendPointer(DWORD flags, POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    if (flags & MOUSEEVENTF_MOVE) {
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        flags |= MOUSEEVENTF_ABSOLUTE;
+    }
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
 }
 
 POINT CentreOf(HWND window) {

@@ -6,6 +6,7 @@
 // test's own thread stays free to find it, photograph it and answer it.
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,11 +15,13 @@ namespace corvella::testing {
 
 class OleDrag {
 public:
-    enum class Data { FileList, Text };
+    // A file list, one text, or the list control family's own path list.
+    enum class Data { FileList, Text, OwnList };
 
     // Drags `items` (the paths of a file list, or one text) from screen point
-    // `from` to `to` (pixels).
-    OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to);
+    // `from` to `to` (pixels), offering the effects `allowed`.
+    OleDrag(Data kind, std::vector<std::string> items, POINT from, POINT to,
+            DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_LINK);
     ~OleDrag();
     OleDrag(const OleDrag&) = delete;
     OleDrag& operator=(const OleDrag&) = delete;
@@ -26,11 +29,22 @@ public:
     // Waits for DoDragDrop to return: the effect the target chose,
     // DROPEFFECT_NONE when it refused the data or the drag did not start.
     DWORD Finish();
+    // DoDragDrop has returned (for a caller that must pump its own windows
+    // meanwhile, such as a drop target on its thread).
+    bool Done() const { return done_; }
 
 private:
     std::thread thread_;
     DWORD effect_ = DROPEFFECT_NONE;
+    std::atomic<bool> done_{false};
 };
+
+// The data object such a drag offers, with one reference, for a test that
+// calls a drop target itself.
+IDataObject* MakeDragData(OleDrag::Data kind, const std::vector<std::string>& items);
+
+// One mouse event as a hand makes it; a move goes to `at` (screen pixels).
+void SendPointer(DWORD flags, POINT at = {});
 
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
