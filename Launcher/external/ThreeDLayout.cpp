@@ -88,6 +88,47 @@ Rect PictureRoom(Size picture, Rect room, const Rect& bounds, int frame) {
     return room;
 }
 
+// The picture scaled down, keeping its proportions, to at most `height`.
+Size NoTallerThan(Size picture, int height) {
+    if (picture.height <= height) return picture;
+    if (height <= 0) return {};
+    return {std::max(1, picture.width * height / picture.height), height};
+}
+
+// A picture above or below its caption that the caption would be laid over
+// (a 48-px icon and a 144-dpi caption in a 63-px button): the picture moves
+// into the padding up to the frame and the caption into the padding on the
+// far side, and where that is not room enough the picture is drawn smaller,
+// so both stay whole.
+void GiveWayToCaption(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
+    const Rect& content = layout.content;
+    const Rect frame = Deflate(request.bounds, request.metrics.bevel);
+    const Rect limit = CaptionLimit(request);
+    const int gap = request.metrics.gap;
+    const bool pictureOnTop = VerticalOf(request.picturePosition) == Vertical::Top;
+    const Size caption = measure(content.Width());
+    const int span = pictureOnTop ? limit.bottom - frame.top : frame.bottom - limit.top;
+    Size picture = NoTallerThan(request.picture, span - gap - caption.height);
+    picture.width = std::min(picture.width, frame.Width());
+    const int left = content.left + (content.Width() - picture.width) / 2;
+    Rect room{content.left, limit.top, content.right, limit.bottom};
+    if (picture.height == 0) {
+        layout.picture = {};
+    } else if (pictureOnTop) {
+        layout.picture = {left, frame.top, left + picture.width, frame.top + picture.height};
+        room.top = layout.picture.bottom + gap;
+    } else {
+        layout.picture = {left, frame.bottom - picture.height, left + picture.width, frame.bottom};
+        room.bottom = layout.picture.top - gap;
+    }
+    layout.pictureSize = picture;
+    layout.caption = Anchor(caption, room, request.captionPosition);
+}
+
+bool StackedWithCaption(int picturePosition) {
+    return HorizontalOf(picturePosition) == Horizontal::Centre && VerticalOf(picturePosition) != Vertical::Middle;
+}
+
 void LayOutAnchored(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout) {
     Rect pictureRoom = PictureRoom(request.picture, layout.content, request.bounds, request.metrics.bevel);
     layout.picture = Anchor(request.picture, pictureRoom, request.picturePosition);
@@ -110,6 +151,9 @@ void LayOutAnchored(const LayoutRequest& request, const MeasureCaption& measure,
         }
     }
     layout.caption = AnchorCaption(size, room, CaptionLimit(request), request.captionPosition);
+    const bool overlaid = !layout.picture.Empty() && !layout.caption.Empty() &&
+                          layout.caption.top < layout.picture.bottom && layout.picture.top < layout.caption.bottom;
+    if (overlaid && StackedWithCaption(request.picturePosition)) GiveWayToCaption(request, measure, layout);
 }
 
 void LayOutJoined(const LayoutRequest& request, const MeasureCaption& measure, Layout& layout);
@@ -219,6 +263,7 @@ Metrics MetricsFor(int dpi) {
 
 Layout ComputeLayout(const LayoutRequest& request, const MeasureCaption& measure) {
     Layout layout;
+    layout.pictureSize = request.picture;
     layout.bevel = request.bounds;
     layout.content = Deflate(request.bounds, request.metrics.bevel + request.metrics.padding);
     if (request.pressed) {

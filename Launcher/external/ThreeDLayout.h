@@ -80,6 +80,9 @@ struct Layout {
     Rect content;  // inside bevel and padding
     Rect picture;  // empty when there is no picture
     Rect caption;  // the measured caption, clipped to the room it has
+    // The size the picture is drawn at: its own, or smaller where it gives
+    // way to its caption.
+    Size pictureSize;
 };
 
 // Measures the caption when wrapped to at most `maxWidth` pixels.

@@ -166,11 +166,13 @@ void DrawGreyedIcon(HDC dc, HICON icon, const Rect& at, COLORREF back) {
     DeleteObject(section);
 }
 
-void DrawPicture(HDC dc, const Control& c, const Rect& at, bool enabled, COLORREF back) {
+// The picture at `at`, drawn at `size` (smaller than its own where the
+// layout made it give way to the caption).
+void DrawPicture(HDC dc, const Control& c, const Rect& at, Size size, bool enabled, COLORREF back) {
     if (at.Empty()) return;
     if (c.icon) {
         if (enabled)
-            DrawIconEx(dc, at.left, at.top, c.icon, c.pictureSize.cx, c.pictureSize.cy, 0, nullptr, DI_NORMAL);
+            DrawIconEx(dc, at.left, at.top, c.icon, size.width, size.height, 0, nullptr, DI_NORMAL);
         else
             DrawGreyedIcon(dc, c.icon, at, back);
         return;
@@ -178,7 +180,13 @@ void DrawPicture(HDC dc, const Control& c, const Rect& at, bool enabled, COLORRE
     if (!c.bitmap) return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, c.bitmap);
-    BitBlt(dc, at.left, at.top, at.Width(), at.Height(), source, 0, 0, SRCCOPY);
+    if (size.width == c.pictureSize.cx && size.height == c.pictureSize.cy) {
+        BitBlt(dc, at.left, at.top, at.Width(), at.Height(), source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, at.left, at.top, size.width, size.height, source, 0, 0, c.pictureSize.cx, c.pictureSize.cy,
+                   SRCCOPY);
+    }
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -245,7 +253,7 @@ void PaintInto(Control& c, HDC dc, const RECT& client) {
     if (c.kind == Kind::Check)
         DrawCheckSquare(dc, layout.picture, c.look.value != 0, enabled, p);
     else
-        DrawPicture(dc, c, layout.picture, enabled, p.back);
+        DrawPicture(dc, c, layout.picture, layout.pictureSize, enabled, p.back);
     DrawCaption(dc, c, layout.caption, p, enabled);
     // The focus mark follows the system's keyboard cues: hidden until the
     // user works the window with the keyboard, where the window asks for that.

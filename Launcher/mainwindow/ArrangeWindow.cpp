@@ -19,7 +19,8 @@ constexpr int kGap = 50;  // between buttons, both ways, whatever the screen
 // The bottom bar's drive button and move switch keep the size they have at
 // 96 dpi (37 x 14 px) in twips: their captions' font grows with the screen's
 // resolution, and 14 real pixels no longer hold it at 144 dpi.
-constexpr int32_t kBarButtonWidth = 37 * 15, kBarButtonHeight = 14 * 15;
+constexpr int32_t kBarButtonPixels = 14;
+constexpr int32_t kBarButtonWidth = 37 * 15, kBarButtonHeight = kBarButtonPixels * 15;
 constexpr int kThreeDButtonStyle = 51, kTextEffect = 9, kPicturePosition = 40, kCaptionPosition = 7;
 
 ControlRef Single(ControlName n) { return {n, 0}; }
@@ -146,7 +147,7 @@ private:
         const ControlGeometry last = Get({ControlName::sectionButton, d_.sections.gSectionCount - 1});
         bg_.top = last.top + last.height + 7 * py_;
         bg_.height = H_ - (last.top + last.height) - (d_.largeFonts ? 42 : 35) * py_ -
-                     (d_.settings.gCaption ? 12 * py_ : -8 * py_);
+                     (d_.settings.gCaption ? 12 * py_ : -8 * py_) - BarGrowth();
         c_.SetGeometry(Single(ControlName::buttonBG), bg_);
         const Settings& s = d_.settings;
         const int16_t heights[] = {s.b1h, s.b2h, s.b3h, s.b4h};
@@ -247,6 +248,14 @@ private:
         }
         for (int s = slots_; s < kButtonSlots; ++s) c_.SetVisible({ControlName::buttonObj, s}, false);
         c_.SetCaption(Single(ControlName::message), count_ == 0 ? "Drop stuff here to make buttons" : "Resize to see your buttons");
+    }
+
+    // The bottom bar stands on the window's bottom edge, so its buttons grow
+    // upwards beyond their 14 px of 96 dpi as their font grows; the button
+    // area ends that much higher, or it would lie over the tops of their
+    // captions.
+    int32_t BarGrowth() const {
+        return std::max<int32_t>(0, Get(Single(ControlName::MinBut)).height - kBarButtonPixels * py_);
     }
 
     void ArrangeBottomBar() {

@@ -4,6 +4,7 @@
 
 #include "Control_win.h"
 #include "ListMessages_win.h"
+#include "shell/ListShell_win.h"
 
 namespace panorell {
 
@@ -75,6 +76,9 @@ LRESULT CALLBACK ListInput(HWND list, UINT message, WPARAM wParam, LPARAM lParam
 }  // namespace
 
 ControlFrame::~ControlFrame() {
+    // The window stops hearing its own messages below: it leaves the chain
+    // while it can still pass the hand-over on.
+    viewer_.Leave();
     list_.Destroy();
     if (window_ != nullptr) {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
@@ -102,6 +106,7 @@ bool ControlFrame::Create(HWND controlWindow, const RECT& rect, const FrameStart
         else
             ShowPath(start.folder);
     }
+    viewer_.Join(window_);
     return true;
 }
 
@@ -158,6 +163,15 @@ LRESULT ControlFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_KEYDOWN) SendMessageA(list_.List(), WM_KEYDOWN, wParam, lParam);
         return result;
     }
+    case WM_DRAWCLIPBOARD:
+        OnClipboardChanged();
+        viewer_.PassOnChange(wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN: viewer_.OnChainChange(wParam, lParam); return 0;
+    case WM_DESTROY:
+        // Destroyed with the control window, before the frame object goes.
+        viewer_.Leave();
+        return DefWindowProcA(window_, message, wParam, lParam);
     case kMsgShowFolderRecord: {
         if (treeWindow_ != nullptr || lParam == 0) return 0;
         const auto* handed = reinterpret_cast<const HandedRecord*>(lParam);
@@ -167,6 +181,15 @@ LRESULT ControlFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: return DefWindowProcA(window_, message, wParam, lParam);
     }
+}
+
+// Cut items are marked only while the clipboard holds them for a paste:
+// anything else filling the clipboard takes the marks away. The list's own
+// Cut and Copy raise the flag first, so their own notice passes.
+void ControlFrame::OnClipboardChanged() {
+    ShellFlags& flags = list_.Shell().Flags();
+    if (!flags.clipboardFilledHere) list_.Shell().Commands().ClearCutMarks();
+    flags.clipboardFilledHere = false;
 }
 
 void ControlFrame::OnMovedOnItsOwn(const FolderRecord* record, int how) {

@@ -2,11 +2,13 @@
 // The frame window inside the control window: it owns the list window and
 // the folder state the control forwards to (what is shown, as a path or a
 // namespace, and the links), and turns the list's notices into the
-// control's events.
+// control's events. It is also a clipboard viewer, so that the list's cut
+// marks go when something else fills the clipboard.
 #include <windows.h>
 
 #include <string>
 
+#include "ClipboardViewer_win.h"
 #include "ListWindow_win.h"
 
 namespace panorell {
@@ -30,8 +32,9 @@ public:
     ControlFrame& operator=(const ControlFrame&) = delete;
 
     // Creates the frame ("PanorellListView", client edge) filling `rect`
-    // of the control window, the list inside it, and moves the list to the
-    // start folder. False when the windows cannot be made.
+    // of the control window, the list inside it, moves the list to the
+    // start folder and joins the clipboard-viewer chain. False when the
+    // windows cannot be made.
     bool Create(HWND controlWindow, const RECT& rect, const FrameStart& start);
     HWND Window() const { return window_; }
     ListWindow& List() { return list_; }
@@ -51,6 +54,7 @@ public:
 private:
     static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnClipboardChanged();
 
     // The list's notices.
     void OnMovedOnItsOwn(const FolderRecord* record, int how) override;
@@ -62,6 +66,7 @@ private:
     Control& control_;
     ListWindow list_;
     HWND window_ = nullptr;
+    ClipboardViewer viewer_;
     HWND treeWindow_ = nullptr;
     std::string folderPath_;
     int nameSpace_ = 0;

@@ -227,6 +227,47 @@ TEST(ThreeDLayout, APictureLargerThanTheContentUsesThePaddingUpToTheFrame) {
     EXPECT_EQ(layout.picture, (Rect{2, 2, 34, 34}));
 }
 
+TEST(ThreeDLayout, APictureOverOrUnderItsCaptionGivesWayRatherThanBeingWrittenOver) {
+    // A large-icon launch button (63 px high) at 96 and 144 dpi, with the
+    // picture above or below a one-line caption, and a two-line caption.
+    struct Case {
+        int picturePosition, captionPosition;
+        Size picture, caption;
+        bool givesWay;
+    };
+    const Case cases[] = {
+        {6, 8, {32, 32}, {50, 13}, false}, {8, 6, {32, 32}, {50, 13}, false},
+        {6, 8, {48, 48}, {60, 20}, true},  {8, 6, {48, 48}, {60, 20}, true},
+        {6, 8, {32, 32}, {50, 26}, true},  {6, 8, {48, 48}, {60, 58}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.picturePosition << "/" << c.captionPosition << " picture "
+                                        << c.picture.height << " caption " << c.caption.height);
+        LayoutRequest r = Request(c.picturePosition, c.captionPosition, c.picture);
+        r.bounds = {0, 0, 125, 63};
+        const Layout layout = ComputeLayout(r, Fixed(c.caption));
+        EXPECT_FALSE(Intersects(layout.picture, layout.caption));
+        EXPECT_TRUE(Within(layout.picture, {2, 2, 123, 61}) || layout.picture.Empty()) << "inside the frame";
+        EXPECT_TRUE(Within(layout.caption, {1, 1, 124, 62}));
+        EXPECT_EQ(layout.picture.Width(), layout.pictureSize.width);
+        EXPECT_EQ(layout.picture.Height(), layout.pictureSize.height);
+        if (!c.givesWay) {
+            EXPECT_EQ(layout.pictureSize, c.picture);
+            continue;
+        }
+        // The caption keeps its height, the picture its proportions and its
+        // side, up against the frame; with no room left it is not drawn.
+        EXPECT_EQ(layout.caption.Height(), c.caption.height);
+        EXPECT_LT(layout.pictureSize.height, c.picture.height);
+        EXPECT_EQ(layout.pictureSize.width * c.picture.height, layout.pictureSize.height * c.picture.width);
+        if (layout.picture.Empty()) continue;
+        if (c.picturePosition == 6)
+            EXPECT_EQ(layout.picture.top, 2);
+        else
+            EXPECT_EQ(layout.picture.bottom, 61);
+    }
+}
+
 TEST(ThreeDLayout, OutOfRangeCodesFallBackToTheNearestValidOne) {
     Layout high = ComputeLayout(Request(99, 99), Fixed({40, 13}));
     Layout twelve = ComputeLayout(Request(12, 8), Fixed({40, 13}));

@@ -97,6 +97,7 @@ TEST_F(Embedded, CreateActivatePointAtFoldersDestroyCyclesLeaveNothingBehind) {
     for (int i = 0; i < 20; ++i) cycle();  // the system's own first-use allocations
     PumpUntil([] { return false; }, 300);
     const Census before = Count();
+    const HWND viewerBefore = GetClipboardViewer();
     for (int i = 0; i < kCycles; ++i) {
         cycle();
         if (HasFatalFailure()) return;
@@ -108,6 +109,7 @@ TEST_F(Embedded, CreateActivatePointAtFoldersDestroyCyclesLeaveNothingBehind) {
     EXPECT_LE(after.handles, before.handles + 5);
     EXPECT_LE(after.userObjects, before.userObjects + 5);
     EXPECT_LE(after.gdiObjects, before.gdiObjects + 5);
+    EXPECT_EQ(GetClipboardViewer(), viewerBefore) << "a control stayed in the clipboard-viewer chain";
     using Export = HRESULT(WINAPI*)();
     auto canUnload = reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
     ASSERT_NE(canUnload, nullptr);

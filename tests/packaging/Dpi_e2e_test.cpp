@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "e2e/DisplayDpi_win.h"
 #include "e2e/Driver_win.h"
@@ -52,8 +54,10 @@ int WindowAwareness(HWND window) {
     return context && awareness ? awareness(context(window)) : -1;
 }
 
-// The bottom bar's drive button beside the Options button.
+// The bottom bar's drive button beside the Options button, and the area the
+// launch buttons lie on above the bar.
 constexpr int kEjectButton = 3006;
+constexpr int kButtonArea = 3002;
 
 RECT ClientRectOf(HWND control, HWND window) {
     RECT r{};
@@ -62,44 +66,91 @@ RECT ClientRectOf(HWND control, HWND window) {
     return r;
 }
 
+// A control's pixels as they are on screen, siblings over it included.
+class Shot {
+public:
+    explicit Shot(HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        width = r.right - r.left;
+        height = r.bottom - r.top;
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        const auto* first = static_cast<const uint32_t*>(bits);
+        pixels.assign(first, first + static_cast<size_t>(width) * height);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    int Channel(int x, int y, int shift) const { return (pixels[static_cast<size_t>(y) * width + x] >> shift) & 0xFF; }
+    // Differs from the face at column `fx` of the same row (the face is
+    // shaded from top to bottom).
+    bool Differs(int x, int y, int fx) const {
+        for (int shift : {0, 8, 16})
+            if (std::abs(Channel(x, y, shift) - Channel(fx, y, shift)) > 24) return true;
+        return false;
+    }
+    bool Dark(int x, int y) const { return Channel(x, y, 0) + Channel(x, y, 8) + Channel(x, y, 16) < 300; }
+    // Whether anything but the face shows in row y, inside the bevel.
+    bool RowInked(int y, int inset) const {
+        for (int x = inset; x < width - inset; ++x)
+            if (Differs(x, y, inset)) return true;
+        return false;
+    }
+
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+};
+
 // The size of the picture on a launch button without a caption: the box
 // around the pixels on screen that differ from the face beside them on the
-// same row (the face is shaded from top to bottom), inside the bevel.
+// same row, inside the bevel.
 SIZE PictureExtent(HWND button, int inset) {
-    RECT r{};
-    GetWindowRect(button, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const BYTE*>(bits);
-    auto differs = [&](int x, int y, int fx) {
-        const BYTE* p = pixels + (static_cast<size_t>(y) * width + x) * 4;
-        const BYTE* f = pixels + (static_cast<size_t>(y) * width + fx) * 4;
-        for (int c = 0; c < 3; ++c)
-            if (std::abs(p[c] - f[c]) > 24) return true;
-        return false;
-    };
-    RECT box{width, height, -1, -1};
-    for (int y = inset; y < height - inset; ++y)
-        for (int x = inset; x < width - inset; ++x)
-            if (differs(x, y, inset)) {
+    const Shot shot(button);
+    RECT box{shot.width, shot.height, -1, -1};
+    for (int y = inset; y < shot.height - inset; ++y)
+        for (int x = inset; x < shot.width - inset; ++x)
+            if (shot.Differs(x, y, inset)) {
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
                 box.right = std::max<LONG>(box.right, x + 1);
                 box.bottom = std::max<LONG>(box.bottom, y + 1);
             }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return box.right < 0 ? SIZE{0, 0} : SIZE{box.right - box.left, box.bottom - box.top};
+}
+
+// The runs of rows of a button that show more than its face, top to bottom:
+// a picture and the caption under it make two runs, unless one is laid over
+// the other.
+int InkedRuns(HWND button, int inset) {
+    const Shot shot(button);
+    int runs = 0;
+    bool inRun = false;
+    for (int y = inset; y < shot.height - inset; ++y) {
+        const bool inked = shot.RowInked(y, inset);
+        if (inked && !inRun) ++runs;
+        inRun = inked;
+    }
+    return runs;
+}
+
+// The first row of a bar button that holds a dark (caption) pixel, left of
+// and above the dark edges of its frame; -1 when none does.
+int FirstCaptionRow(HWND button) {
+    const Shot shot(button);
+    constexpr int kFrame = 2;
+    for (int y = 0; y < shot.height - kFrame; ++y)
+        for (int x = kFrame; x < shot.width - kFrame; ++x)
+            if (shot.Dark(x, y)) return y;
+    return -1;
 }
 
 class AtResolution : public ::testing::TestWithParam<Resolution> {};
@@ -165,6 +216,24 @@ TEST_P(AtResolution, TheWindowIsLaidOutInRealPixels) {
     EXPECT_GT(picture.cy * 10, icon * 7) << picture.cy << " of " << icon;
     EXPECT_LE(picture.cx, icon);
     EXPECT_LE(picture.cy, icon);
+
+    // The bottom bar's captions stay whole: the button area above, which
+    // lies over the bar where the two meet, hides no more than the bar
+    // buttons' top frame row, and each caption's ink starts below it.
+    const RECT area = ClientRectOf(GetDlgItem(window, kButtonArea), window);
+    for (int id : {kEjectButton, testing::kMoveSwitch}) {
+        HWND button = GetDlgItem(window, id);
+        const int hidden = std::max(0, static_cast<int>(area.bottom - ClientRectOf(button, window).top));
+        EXPECT_LE(hidden, 1) << id << ": the button area lies over the caption";
+        EXPECT_GT(FirstCaptionRow(button), hidden) << id << ": the caption's top is cut";
+    }
+
+    // The captioned button shows the same picture with its caption apart
+    // under it: one run of rows more than the picture alone.
+    const int inset = 3 * dpiScaled / 96;
+    EXPECT_EQ(InkedRuns(GetDlgItem(window, testing::kButton), inset),
+              InkedRuns(GetDlgItem(window, testing::kButton + 1), inset) + 1)
+        << "the caption is written over the picture";
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(30000));
 }
