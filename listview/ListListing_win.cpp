@@ -43,9 +43,6 @@ private:
 }  // namespace
 
 void ListWindow::StopWatchers() {
-    // Both are told first, so they end side by side rather than in turn.
-    folderWatcher_.Signal();
-    fileWatcher_.Signal();
     folderWatcher_.Stop();
     fileWatcher_.Stop();
 }
