@@ -1,5 +1,6 @@
 #include "FolderRecord_win.h"
 
+#include <array>
 #include <iterator>
 
 #include "ShellText_win.h"
@@ -117,18 +118,35 @@ bool SameItem(IShellFolder* folder, const ITEMIDLIST* a, const ITEMIDLIST* b) {
     return SUCCEEDED(hr) && static_cast<short>(HRESULT_CODE(hr)) == 0;
 }
 
+namespace {
+
+// The special folders' ids, asked of the shell once per process: an ask may
+// read the registry and the disk, and every listing tests its folder
+// against them all. Null where the shell has none. Never freed: they live
+// as long as the process.
+const ITEMIDLIST* SpecialId(int nameSpace) {
+    static const std::array<ITEMIDLIST*, std::size(kSpecialFolders)> ids = [] {
+        std::array<ITEMIDLIST*, std::size(kSpecialFolders)> made{};
+        for (size_t i = 0; i < made.size(); ++i) {
+            if (FAILED(SHGetSpecialFolderLocation(nullptr, kSpecialFolders[i], &made[i]))) made[i] = nullptr;
+        }
+        return made;
+    }();
+    return ids[static_cast<size_t>(nameSpace)];
+}
+
+}  // namespace
+
 int NameSpaceOf(const ITEMIDLIST* absoluteId) {
     ComRef<IShellFolder> desktop(Desktop());
     if (!desktop.get() || !absoluteId) return kNotSpecial;
     for (int nameSpace : kSpecialTestOrder) {
-        IdHolder special;
-        if (FAILED(SHGetSpecialFolderLocation(nullptr, kSpecialFolders[nameSpace], special.out())) || !special.get()) {
-            continue;
-        }
+        const ITEMIDLIST* special = SpecialId(nameSpace);
+        if (!special) continue;
         // The desktop's comparison may look at the first levels only (a
         // printers id starts with My Computer's), so the depths must agree.
-        if (IdListItemCount(Bytes(absoluteId)) != IdListItemCount(Bytes(special.get()))) continue;
-        if (SameItem(desktop.get(), absoluteId, special.get())) return nameSpace;
+        if (IdListItemCount(Bytes(absoluteId)) != IdListItemCount(Bytes(special))) continue;
+        if (SameItem(desktop.get(), absoluteId, special)) return nameSpace;
     }
     return kNotSpecial;
 }

@@ -98,8 +98,8 @@ std::vector<int> GenericOrder(const std::vector<std::unique_ptr<ListItem>>& item
     std::vector<int> order(items.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareItems(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)], column, descending,
-                            inMyComputer) < 0;
+        auto pa = static_cast<size_t>(a), pb = static_cast<size_t>(b);
+        return CompareForSort(keys[pa], pa, keys[pb], pb, column, descending, inMyComputer) < 0;
     });
     return order;
 }
@@ -124,7 +124,8 @@ std::vector<int> SortedOrder(const std::vector<std::unique_ptr<ListItem>>& items
             result = names(a, b);
             break;
         case kSortSize:
-            result = a.value > b.value ? 1 : -1;  // sizes never compare equal
+            if (a.value == b.value) return EqualSizesOrder(a.index, b.index, descending);  // directed already
+            result = a.value < b.value ? -1 : 1;
             break;
         case kSortType:
             result = a.value == b.value ? (descending ? -names(a, b) : names(a, b)) : (a.value < b.value ? -1 : 1);

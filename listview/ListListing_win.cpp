@@ -43,9 +43,6 @@ private:
 }  // namespace
 
 void ListWindow::StopWatchers() {
-    // Both are told first, so they end side by side rather than in turn.
-    folderWatcher_.Signal();
-    fileWatcher_.Signal();
     folderWatcher_.Stop();
     fileWatcher_.Stop();
 }
@@ -166,20 +163,17 @@ bool ListWindow::ListFolder(FolderRecordPtr record, bool& bindFailed) {
 
 void ListWindow::DropItems() {
     // Freeing a big folder's items (two blocks each) takes longer than
-    // listing the next folder: a thread of its own frees them. Items keep
-    // views of the type names, but none is read while an item is freed.
-    if (sweeper_.joinable()) sweeper_.join();
+    // listing the next folder: the sweeper's thread frees them, once the
+    // window thread is back in its message loop, so that the two do not
+    // queue for the heap. Items keep views of the type names, but none is
+    // read while an item is freed.
     if (items_.Count() < kSweptFrom) {
         items_.Clear();
         return;
     }
-    ItemArray left = std::move(items_);
+    sweeper_.Hand(std::move(items_));
     items_.Clear();
-    try {
-        sweeper_ = std::thread([](ItemArray old) noexcept { old.Clear(); }, std::move(left));
-    } catch (const std::exception&) {
-        // No thread: `left` frees them here.
-    }
+    if (!pane_ || !PostMessageA(pane_, kMsgSweep, 0, 0)) sweeper_.Go();
 }
 
 ItemReader ListWindow::MakeReader() {

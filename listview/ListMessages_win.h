@@ -24,6 +24,7 @@ inline constexpr UINT kMsgFillerDone = 0x530;          // detail filler to list
 inline constexpr UINT kMsgDetailsReady = 0x531;        // detail filler to list: results wait in its queue
 inline constexpr UINT kMsgRunUpdate = 0x532;           // list to itself: apply the change notices gathered so far
 inline constexpr UINT kMsgFillIcons = 0x533;           // list to itself: the items painted want their own icons
+inline constexpr UINT kMsgSweep = 0x534;               // list to itself: the items let go may be freed now
 inline constexpr UINT kMsgShowFolderRecord = 0x545;    // linked combo to frame
 inline constexpr UINT kMsgTreeMovedOnItsOwn = 0x550;   // frame or list to a linked tree
 inline constexpr UINT kMsgTreeUpOneLevel = 0x551;      // list to a linked tree: non-zero when it went up itself

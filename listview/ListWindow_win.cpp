@@ -90,13 +90,15 @@ bool ListWindow::Create(HWND parent, const RECT& rect, bool multiSelect) {
 void ListWindow::Destroy() {
     StopWorkers();
     shell_->RefuseDrops();
+    folderWatcher_.End();
+    fileWatcher_.End();
     if (pane_) {
         SetWindowLongPtrA(pane_, GWLP_USERDATA, 0);
         DestroyWindow(pane_);
     }
     pane_ = list_ = nullptr;
     DropItems();
-    if (sweeper_.joinable()) sweeper_.join();
+    sweeper_.End();
     types_.Clear();
     current_.reset();
     if (currentFolder_) currentFolder_->Release();
@@ -128,6 +130,9 @@ LRESULT ListWindow::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kMsgFillIcons:
         FillWantedIcons();
+        return 0;
+    case kMsgSweep:
+        sweeper_.Go();
         return 0;
     case kMsgDetailsReady:
         OnDetailsReady(wParam);

@@ -60,6 +60,14 @@ int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending
     return Directed(result, a, b, descending);
 }
 
+int CompareForSort(const SortKey& a, size_t positionA, const SortKey& b, size_t positionB, int column,
+                   bool descending, bool inMyComputer) noexcept {
+    if (column == kSortSize && a.isFolder == b.isFolder && !(a.sizeKb < b.sizeKb) && !(b.sizeKb < a.sizeKb)) {
+        return EqualSizesOrder(positionA, positionB, descending);
+    }
+    return CompareItems(a, b, column, descending, inMyComputer);
+}
+
 void SortState::Click(int clicked) noexcept {
     if (clicked == column) {
         descending = !descending;

@@ -1,5 +1,6 @@
 #pragma once
 // The order of a list's items when sorted by one of its columns.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -29,6 +30,21 @@ uint64_t SortTimeValue(const LocalTime& t) noexcept;
 // before other items in either direction; `descending` reverses the rest.
 // Sizes never compare equal; equal types fall back to ascending names.
 int CompareItems(const SortKey& a, const SortKey& b, int column, bool descending, bool inMyComputer) noexcept;
+
+// CompareItems made a strict order for a sort, given where `a` and `b`
+// stood before it: the size rule never calls two sizes equal, which no sort
+// may be given. Equal sizes keep the order that rule gave under a stable
+// sort: ascending, the item that stood later comes first; descending, they
+// keep their order.
+int CompareForSort(const SortKey& a, size_t positionA, const SortKey& b, size_t positionB, int column,
+                   bool descending, bool inMyComputer) noexcept;
+// The result for two items of equal size (not folder against file) that
+// stood at `positionA` and `positionB`, direction included.
+inline int EqualSizesOrder(size_t positionA, size_t positionB, bool descending) noexcept {
+    if (positionA == positionB) return 0;  // the item itself
+    int laterFirst = positionA > positionB ? -1 : 1;
+    return descending ? -laterFirst : laterFirst;
+}
 
 // Header clicks: the same column again flips the direction, another column
 // starts ascending.

@@ -44,6 +44,56 @@ std::vector<std::string> Sorted(std::vector<SortKey> keys, int column, bool desc
     return names;
 }
 
+// What a sort may be given: never a < a, never both a < b and b < a, and
+// a < b < c gives a < c (likewise for "neither is less"), for every column
+// and direction, with equal sizes, names, types and times among the keys.
+TEST(SortRules, TheOrderForASortIsStrictAndWeakInEveryColumn) {
+    const std::vector<SortKey> keys = {
+        File("a", 1.5, "Text", At(2001, 1, 1)), File("B", 1.5, "text", At(2001, 1, 1)), File("c", 0, "Image"),
+        File("a", 9, "Image", At(1999, 5, 5)),  Folder("d"),                            Folder("D"),
+        File("e", 1.5),                          File("f", 0, "Text", At(2001, 1, 1)),   File("g", 0),
+    };
+    const size_t n = keys.size();
+    for (int column : {kSortName, kSortSize, kSortType, kSortModified}) {
+        for (bool descending : {false, true}) {
+            auto less = [&](size_t i, size_t j) {
+                return CompareForSort(keys[i], i, keys[j], j, column, descending, false) < 0;
+            };
+            std::string where = "column " + std::to_string(column) + (descending ? " descending" : "");
+            for (size_t i = 0; i < n; ++i) {
+                EXPECT_FALSE(less(i, i)) << where << ", key " << i;
+                for (size_t j = 0; j < n; ++j) {
+                    EXPECT_FALSE(less(i, j) && less(j, i)) << where << ", keys " << i << " " << j;
+                    for (size_t k = 0; k < n; ++k) {
+                        bool ij = !less(i, j) && !less(j, i), jk = !less(j, k) && !less(k, j);
+                        bool ik = !less(i, k) && !less(k, i);
+                        EXPECT_TRUE(!(less(i, j) && less(j, k)) || less(i, k)) << where << ", " << i << j << k;
+                        EXPECT_TRUE(!(ij && jk) || ik) << where << ", " << i << j << k;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(SortRules, EqualSizesKeepTheOrderTheNeverEqualRuleGave) {
+    // Equal sizes: ascending, the later first; descending, as they stood.
+    std::vector<SortKey> keys = {File("one", 2), File("two", 1), File("three", 2), File("four", 2)};
+    auto sorted = [&](bool descending) {
+        std::vector<size_t> order = {0, 1, 2, 3};
+        std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) {
+            return CompareForSort(keys[i], i, keys[j], j, kSortSize, descending, false) < 0;
+        });
+        std::vector<std::string> names;
+        for (size_t i : order) names.emplace_back(keys[i].displayName);
+        return names;
+    };
+    EXPECT_EQ(sorted(false), (std::vector<std::string>{"two", "four", "three", "one"}));
+    EXPECT_EQ(sorted(false), Sorted(keys, kSortSize, false));
+    EXPECT_EQ(sorted(true), (std::vector<std::string>{"one", "three", "four", "two"}));
+    EXPECT_EQ(sorted(true), Sorted(keys, kSortSize, true));
+}
+
 TEST(SortRules, NamesIgnoreCaseAndFoldersComeFirstInBothDirections) {
     std::vector<SortKey> keys = {File("beta"), Folder("zeta"), File("Alpha"), Folder("Gamma")};
     EXPECT_EQ(Sorted(keys, kSortName, false), (std::vector<std::string>{"Gamma", "zeta", "Alpha", "beta"}));
