@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <memory>
 #include <string>
 
 #include "external/ThreeDLook.h"
@@ -25,7 +26,8 @@ struct Control {
     Look look;
     std::string caption;
     std::string toolTip;
-    HICON icon = nullptr;      // our copy
+    HICON icon = nullptr;      // our copy, or an image list's icon shared through `sharedIcon`
+    std::shared_ptr<void> sharedIcon;
     HBITMAP bitmap = nullptr;  // our copy
     SIZE pictureSize{};
     int32_t backColour = static_cast<int32_t>(0x8000000F);  // button face
@@ -52,6 +54,8 @@ Control* ControlOf(HWND window);
 
 // Paints the whole client area into `dc` through an off-screen buffer.
 void PaintControl(Control& control, HDC dc);
+// Lets go of the control's picture.
+void FreePicture(Control& control);
 // Recreates the control's font from its description at the screen resolution.
 void RebuildFont(Control& control);
 // Makes the control's tip window, if it has a tip text and no window yet;

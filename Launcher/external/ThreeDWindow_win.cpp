@@ -173,8 +173,7 @@ void OnDestroy(Control& c) {
 }
 
 void FreeControl(Control* c) {
-    if (c->icon) DestroyIcon(c->icon);
-    if (c->bitmap) DeleteObject(c->bitmap);
+    FreePicture(*c);
     if (c->font) DeleteObject(c->font);
     delete c;
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "external/ThreeDControl_win.h"
@@ -53,13 +55,6 @@ std::string FaceFor(const std::string& name) {
     return standard.lfFaceName;
 }
 
-void FreePicture(Control& c) {
-    if (c.icon) DestroyIcon(c.icon);
-    if (c.bitmap) DeleteObject(c.bitmap);
-    c.icon = nullptr;
-    c.bitmap = nullptr;
-    c.pictureSize = {};
-}
 
 SIZE IconSize(HICON icon) {
     ICONINFO info{};
@@ -96,7 +91,34 @@ void UpdateTip(Control& c) {
     SendMessageA(c.tip, TTM_ACTIVATE, c.toolTip.empty() ? FALSE : TRUE, 0);
 }
 
+// The icons made from image-list entries, by list and index. Fifty buttons
+// show a handful of distinct icons, and making an icon from a list is a good
+// part of what a button's first picture costs.
+using ListEntry = std::pair<HIMAGELIST, int>;
+std::mutex gListIconsLock;
+std::map<ListEntry, std::weak_ptr<void>> gListIcons;
+
+std::shared_ptr<void> ListIcon(HIMAGELIST list, int index) {
+    std::lock_guard<std::mutex> hold(gListIconsLock);
+    std::weak_ptr<void>& known = gListIcons[{list, index}];
+    if (std::shared_ptr<void> icon = known.lock()) return icon;
+    HICON icon = ImageList_GetIcon(list, index, ILD_TRANSPARENT);
+    if (!icon) return nullptr;
+    std::shared_ptr<void> shared(icon, [](void* made) { DestroyIcon(static_cast<HICON>(made)); });
+    known = shared;
+    return shared;
+}
+
 }  // namespace
+
+void FreePicture(Control& c) {
+    if (c.icon && !c.sharedIcon) DestroyIcon(c.icon);
+    if (c.bitmap) DeleteObject(c.bitmap);
+    c.sharedIcon.reset();
+    c.icon = nullptr;
+    c.bitmap = nullptr;
+    c.pictureSize = {};
+}
 
 // Fifty launch buttons with a tip window each cost a good part of the
 // start-up, and most tips are never asked for: the window is made at the
@@ -206,19 +228,24 @@ void SetPicture(HWND control, HICON icon) {
 bool SetPicture(HWND control, HIMAGELIST list, int index) {
     Control* c = ControlOf(control);
     if (!c || !list) return false;
-    // The list's icon is made once, for the control alone: no copy of a copy,
-    // and the size comes from the list rather than from the icon's bitmaps.
-    HICON icon = ImageList_GetIcon(list, index, ILD_TRANSPARENT);
+    // The size comes from the list rather than from the icon's bitmaps.
     int width = 0, height = 0;
-    if (!icon || !ImageList_GetIconSize(list, &width, &height)) {
-        if (icon) DestroyIcon(icon);
-        return false;
-    }
+    std::shared_ptr<void> icon = ListIcon(list, index);
+    if (!icon || !ImageList_GetIconSize(list, &width, &height)) return false;
     FreePicture(*c);
-    c->icon = icon;
+    c->sharedIcon = std::move(icon);
+    c->icon = static_cast<HICON>(c->sharedIcon.get());
     c->pictureSize = {width, height};
     Redraw(*c);
     return true;
+}
+
+// Controls that show an old entry keep its icon; the entry's next user gets
+// a new one.
+void ForgetListIcons(HIMAGELIST list) {
+    std::lock_guard<std::mutex> hold(gListIconsLock);
+    for (auto entry = gListIcons.begin(); entry != gListIcons.end();)
+        entry = entry->first.first == list ? gListIcons.erase(entry) : std::next(entry);
 }
 
 void SetPicture(HWND control, HBITMAP bitmap) {

@@ -97,7 +97,11 @@ std::string Caption(HWND control);
 
 void SetPicture(HWND control, HICON icon);
 // The icon at `index` of an image list; false when the list has none there.
+// Controls showing the same entry share one icon, until the owner says the
+// list's entries have changed (ForgetListIcons), which it must also say
+// before it destroys the list.
 bool SetPicture(HWND control, HIMAGELIST list, int index);
+void ForgetListIcons(HIMAGELIST list);
 void SetPicture(HWND control, HBITMAP bitmap);
 void ClearPicture(HWND control);
 

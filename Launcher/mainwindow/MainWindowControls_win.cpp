@@ -34,11 +34,15 @@ bool IsIndexed(ControlName name) {
     return name == ControlName::sectionButton || name == ControlName::buttonObj;
 }
 
+bool HasStyle(HWND control, LONG_PTR style) { return (GetWindowLongPtrA(control, GWL_STYLE) & style) != 0; }
+
 }  // namespace
 
 MainWindowControls::~MainWindowControls() {
-    for (HIMAGELIST list : imageLists_)
+    for (HIMAGELIST list : imageLists_) {
+        threed::ForgetListIcons(list);
         if (list) ImageList_Destroy(list);
+    }
     if (buttonAreaBrush_) DeleteObject(buttonAreaBrush_);
 }
 
@@ -150,12 +154,20 @@ HWND MainWindowControls::ThreeD(ControlRef c) const {
     return control && threed::IsThreeDControl(control) ? control : nullptr;
 }
 
-std::optional<ControlGeometry> MainWindowControls::Geometry(ControlRef c) const {
-    HWND control = Handle(c);
+std::optional<RECT> MainWindowControls::PlaceOf(HWND control) const {
     if (!control) return std::nullopt;
+    if (auto known = places_.find(control); known != places_.end()) return known->second;
     RECT r;
-    GetWindowRect(control, &r);
+    if (!GetWindowRect(control, &r)) return std::nullopt;
     MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    places_[control] = r;
+    return r;
+}
+
+std::optional<ControlGeometry> MainWindowControls::Geometry(ControlRef c) const {
+    const std::optional<RECT> place = PlaceOf(Handle(c));
+    if (!place) return std::nullopt;
+    const RECT& r = *place;
     const int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
     return ControlGeometry{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
 }
@@ -168,18 +180,18 @@ bool MainWindowControls::SetGeometry(ControlRef c, const ControlGeometry& g) {
     const int width = PixelsFromTwips(g.width, tx), height = PixelsFromTwips(g.height, ty);
     // A control already in place is not moved again: each move repaints it,
     // and the layout places every control each time it runs.
-    RECT now;
-    GetWindowRect(control, &now);
-    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&now), 2);
-    if (now.left == left && now.top == top && now.right - now.left == width && now.bottom - now.top == height)
-        return true;
+    const RECT wanted{left, top, left + width, top + height};
+    if (const std::optional<RECT> now = PlaceOf(control); now && EqualRect(&*now, &wanted)) return true;
+    places_.erase(control);
     return SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 bool MainWindowControls::SetVisible(ControlRef c, bool visible) {
     HWND control = Handle(c);
     if (!control) return false;
-    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    // The layout shows or hides every control each time it runs; a window
+    // shown again still goes through a full move.
+    if (HasStyle(control, WS_VISIBLE) != visible) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
     return true;
 }
 
@@ -282,10 +294,13 @@ bool MainWindowControls::SetTabIndex(ControlRef c, int position) {
     return true;
 }
 
+// Controls are made in their tab order, and a new child window goes below
+// its elder siblings: most are in place already.
 void MainWindowControls::ApplyTabOrder() {
-    HWND previous = HWND_TOP;
+    HWND previous = nullptr;
     for (HWND control : tabOrder_) {
-        SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (GetWindow(control, GW_HWNDPREV) != previous)
+            SetWindowPos(control, previous ? previous : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control;
     }
 }
@@ -293,6 +308,7 @@ void MainWindowControls::ApplyTabOrder() {
 bool MainWindowControls::SetTabStop(ControlRef c, bool stop) {
     HWND control = Handle(c);
     if (!control) return false;
+    if (HasStyle(control, WS_TABSTOP) == stop) return true;
     LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
     SetWindowLongPtrA(control, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     return true;
@@ -323,6 +339,8 @@ void MainWindowControls::SetTimerEnabled(TimerName timer, bool enabled) {
 bool MainWindowControls::SetScrollRange(ControlRef c, int minimum, int maximum) {
     HWND control = Handle(c);
     if (!control || c.name != ControlName::HScroll1 || maximum < minimum) return false;
+    int low = 0, high = 0;
+    if (GetScrollRange(control, SB_CTL, &low, &high) && low == minimum && high == maximum) return true;
     ::SetScrollRange(control, SB_CTL, minimum, maximum, TRUE);
     return true;
 }
@@ -331,6 +349,7 @@ bool MainWindowControls::SetScrollValue(ControlRef c, int value) {
     HWND control = Handle(c);
     if (!control || c.name != ControlName::HScroll1) return false;
     const int before = GetScrollPos(control, SB_CTL);
+    if (before == value) return true;
     ::SetScrollPos(control, SB_CTL, value, TRUE);
     // The platform's scroll bar raises no event for a position set by the
     // program; the launcher's handlers count on one, as for the user's.
@@ -358,7 +377,10 @@ bool MainWindowControls::SetPicture(ControlRef c, int imageList, const std::stri
     return true;
 }
 
-void MainWindowControls::ForgetPictureSources() { pictureSources_.clear(); }
+void MainWindowControls::ForgetPictureSources() {
+    pictureSources_.clear();
+    for (HIMAGELIST list : imageLists_) threed::ForgetListIcons(list);
+}
 
 bool MainWindowControls::ClearPicture(ControlRef c) {
     HWND control = ThreeD(c);

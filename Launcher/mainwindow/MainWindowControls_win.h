@@ -92,6 +92,11 @@ private:
     // Where each launch button's picture came from: list and position.
     using PictureSource = std::pair<int, int>;
     std::map<HWND, PictureSource> pictureSources_;
+    // Where each control lies in the window's client area, in pixels. Only
+    // this class moves the controls, and the layout asks for every control's
+    // place several times each time it runs.
+    std::optional<RECT> PlaceOf(HWND control) const;
+    mutable std::map<HWND, RECT> places_;
 };
 
 }  // namespace corvella

@@ -458,6 +458,7 @@ TEST_F(ThreeDWin, PictureFromAnImageListIsItsOwnCopyOfTheIconAtThatPlace) {
         DestroyIcon(icon);
     }
     ASSERT_TRUE(SetPicture(button, list, 1));
+    ForgetListIcons(list);
     ImageList_Destroy(list);
     EXPECT_EQ(Print(button).At(10, 10), RGB(0, 255, 0));
     // A place the list lacks gives no picture and leaves the old one.
@@ -466,6 +467,40 @@ TEST_F(ThreeDWin, PictureFromAnImageListIsItsOwnCopyOfTheIconAtThatPlace) {
     EXPECT_FALSE(SetPicture(button, nullptr, 0));
     ImageList_Destroy(empty);
     EXPECT_EQ(Print(button).At(10, 10), RGB(0, 255, 0));
+}
+
+// Controls showing one entry of a list share one icon: the end of one of them
+// leaves the others' pictures whole, and once the owner says the list has
+// changed, the next control gets the entry's new icon.
+TEST_F(ThreeDWin, ControlsShowingOneListEntryShareItsIcon) {
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    HICON blue = SolidIcon(RGB(0, 0, 255));
+    ImageList_AddIcon(list, blue);
+    DestroyIcon(blue);
+    auto showing = [&](int id, int x) {
+        HWND button = Button(id, x, 10, 80, 60);
+        SetBackColor(button, 0x000000C8);
+        SetProperty(button, kPropPicturePosition, 0);  // left top
+        EXPECT_TRUE(SetPicture(button, list, 0));
+        return button;
+    };
+    HWND first = showing(1, 10), second = showing(2, 100);
+
+    HICON green = SolidIcon(RGB(0, 255, 0));
+    ImageList_ReplaceIcon(list, 0, green);
+    DestroyIcon(green);
+    ForgetListIcons(list);
+    HWND third = showing(3, 190);
+    EXPECT_EQ(Print(third).At(10, 10), RGB(0, 255, 0));
+    EXPECT_EQ(Print(first).At(10, 10), RGB(0, 0, 255)) << "a control keeps the icon it was given";
+
+    DestroyWindow(first);
+    EXPECT_EQ(Print(second).At(10, 10), RGB(0, 0, 255)) << "the shared icon outlives one of its controls";
+    ClearPicture(second);
+    EXPECT_NE(Print(second).At(10, 10), RGB(0, 0, 255));
+    ForgetListIcons(list);
+    ImageList_Destroy(list);
+    EXPECT_EQ(Print(third).At(10, 10), RGB(0, 255, 0));
 }
 
 struct DestroyOnClick : Events {

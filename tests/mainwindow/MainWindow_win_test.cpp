@@ -123,6 +123,43 @@ TEST_F(MainWindowWin, LaunchButtonsShowTheIconTheirKeyNames) {
     EXPECT_EQ(PixelOf(window, inside, inside), RGB(0, 0, 255));
 }
 
+// The controls remember where they put each control rather than asking the
+// system each time: what they report must still be where it really lies.
+TEST_F(MainWindowWin, ReportsWhereEachControlReallyLies) {
+    const int tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
+    const ControlRef button{ControlName::buttonObj, 3};
+    HWND handle = controls.Handle(button);
+    const ControlGeometry first{10 * tx, 20 * ty, 60 * tx, 40 * ty}, second{70 * tx, 5 * ty, 30 * tx, 30 * ty};
+    for (const ControlGeometry& place : {first, second, first, first}) {
+        ASSERT_TRUE(controls.SetGeometry(button, place));
+        RECT r;
+        GetWindowRect(handle, &r);
+        MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((ControlGeometry{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty}), place);
+        EXPECT_EQ(controls.Geometry(button), place);
+    }
+    // A size the design gives before any layout runs.
+    RECT options;
+    GetWindowRect(controls.Handle({ControlName::oButton}), &options);
+    EXPECT_EQ(controls.Geometry({ControlName::oButton})->width, (options.right - options.left) * tx);
+}
+
+// The keyboard moves through the controls in their z-order, which must be the
+// tab order they were made in: the section tabs, then the launch buttons.
+TEST_F(MainWindowWin, StacksTheControlsInTheirTabOrder) {
+    std::vector<HWND> expected;
+    for (int i = 0; i < kSectionTabs; ++i) expected.push_back(controls.Handle({ControlName::sectionButton, i}));
+    for (int s = 0; s < kLaunchButtons; ++s) expected.push_back(controls.Handle({ControlName::buttonObj, s}));
+    std::vector<HWND> stacked;
+    for (HWND child = GetWindow(window.Handle(), GW_CHILD); child && stacked.size() < expected.size();
+         child = GetWindow(child, GW_HWNDNEXT))
+        stacked.push_back(child);
+    EXPECT_EQ(stacked, expected);
+    // Given tab position 0, a later button goes to the top of the stack.
+    ASSERT_TRUE(controls.SetTabIndex({ControlName::buttonObj, 7}, 0));
+    EXPECT_EQ(GetWindow(window.Handle(), GW_CHILD), controls.Handle({ControlName::buttonObj, 7}));
+}
+
 // The launcher counts on the scroll bar's change event whenever its
 // position changes, also when the program sets it.
 TEST_F(MainWindowWin, RaisesTheScrollChangeWhenThePositionChanges) {
