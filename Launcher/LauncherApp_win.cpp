@@ -8,6 +8,7 @@
 #include "mainwindow/HotKeyHandler.h"
 #include "mainwindow/MainWindowLoad.h"
 #include "model/IconFileDialog_win.h"
+#include "model/IconPrefetch_win.h"
 #include "settings/StartupTrace_win.h"
 
 namespace corvella {
@@ -166,6 +167,9 @@ int LauncherApp::Run(HINSTANCE instance) {
     MarkStartup("OLE started");
     int code = 1;
     if (CreateMainWindow(instance)) {
+        // Once the controls are made: started before, its look-ups slowed
+        // their making by about as much as they saved.
+        IconPrefetch iconPrefetch(settingsFile_.Path(), programFolder_);
         code = 0;
         if (RunStartProcedure(state_, settings_, Deps())) {
             MarkStartup("start procedure done");

@@ -6,10 +6,13 @@
 // save may still normalise (a file saved while shaded keeps its hand-written
 // placement, which the next save writes as the launcher reads it), so both
 // hold from the first save on.
+#include <algorithm>
+
 #include "FuzzInput.h"
 #include "fakes/MemoryStore.h"
 #include "fakes/ModelHarness.h"
 #include "mainwindow/ArrangeWindow.h"
+#include "model/FirstIcons.h"
 #include "platform/IniFileProfile.h"
 
 using namespace corvella;
@@ -82,6 +85,16 @@ struct Launcher {
         }
     }
 
+    // The icons the start-up looks up ahead of the load, from the raw text,
+    // are those the load fetches first (the load ends with the default icon).
+    void CheckFirstIcons(const std::string& text) const {
+        std::vector<std::string> fetched;
+        for (size_t i = 0; i + 1 < h.icons.fetched.size(); ++i)
+            if (std::find(fetched.begin(), fetched.end(), h.icons.fetched[i]) == fetched.end())
+                fetched.push_back(h.icons.fetched[i]);
+        FUZZ_CHECK(FirstSectionIconSources(IniDocument(text), "C:\\Corvella") == fetched);
+    }
+
     MemoryStore store;
     IniFileProfile profile{store};
     ModelHarness h{{}, &profile};
@@ -93,9 +106,11 @@ struct Launcher {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Far longer files only repeat what the short ones reach, more slowly.
     if (size > 16384) return 0;
-    Launcher first(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    Launcher first(text);
     first.Load();
     first.CheckTables();
+    first.CheckFirstIcons(text);
     const std::string once = first.Save();
 
     Launcher second(once);

@@ -100,6 +100,11 @@ std::string EncodeButtonRecord(const ButtonRecord& r) {
     return ProfileValue(value);
 }
 
+std::string IconSource(const std::string& icon, const std::string& target, const std::string& programFolder) {
+    if (!icon.empty()) return icon;
+    return IsShortcutCopyName(target) ? programFolder + "\\" + target : target;
+}
+
 bool IsShortcutCopyName(std::string_view target) {
     if (target.size() < 4) return false;
     std::string_view ext = target.substr(target.size() - 4);

@@ -14,6 +14,8 @@ inline constexpr char kButtonsSection[] = "Buttons";
 // Separates the five fields of a record.
 inline constexpr char kFieldSeparator = '\xFF';
 inline constexpr int kButtonSlots = 50;
+// The longest record the table reads whole.
+inline constexpr std::size_t kLongestRecord = 32768;
 
 struct ButtonRecord {
     std::string target;
@@ -55,6 +57,12 @@ std::optional<ButtonRecord> DecodeButtonRecord(std::string_view value);
 // The value written for a record. Control characters and the separator byte
 // are taken out of the fields, so a record always reads back as written.
 std::string EncodeButtonRecord(const ButtonRecord& record);
+
+// The file a button's icon comes from: its icon file, as it stands, when it
+// has one; else its target, where a shortcut copy is found in the program
+// folder. An icon file is a path of its own choosing, even when it is a
+// shortcut.
+std::string IconSource(const std::string& icon, const std::string& target, const std::string& programFolder);
 
 // True for the names of shortcut copies kept in the program folder:
 // ".lnk", ".rnk", ".pif" and ".url", in any case.

@@ -11,7 +11,6 @@ namespace {
 // have been cut; it is read again with a larger buffer, since the next full
 // rewrite would otherwise store the cut record and lose the rest of it.
 constexpr std::size_t kRecordBuffer = 512;
-constexpr std::size_t kLongestRecord = 32768;
 
 std::string ReadRecord(Profile& profile, const std::string& key) {
     std::size_t buffer = kRecordBuffer;
@@ -33,15 +32,9 @@ int Model::PositionOfSlot(int slot) const {
     return buttons_.Valid(k) ? k : -1;
 }
 
-// The icon of position k: its icon file, as it stands, when it has one; else
-// its target, where a shortcut copy is found in the program folder. An icon
-// file is a path of its own choosing, even when it is a shortcut.
 void Model::FetchButtonIcon(int k) {
     const auto at = static_cast<size_t>(k);
-    const std::string& icon = buttons_.gButtonIcon[at];
-    if (!icon.empty()) return deps_.icons.FetchIcon(icon);
-    const std::string& target = buttons_.gButtonTarget[at];
-    deps_.icons.FetchIcon(IsShortcutCopyName(target) ? deps_.programFolder + "\\" + target : target);
+    deps_.icons.FetchIcon(IconSource(buttons_.gButtonIcon[at], buttons_.gButtonTarget[at], deps_.programFolder));
 }
 
 void Model::LoadButtons() {

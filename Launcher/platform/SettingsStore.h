@@ -36,6 +36,7 @@ public:
     explicit PathSettingsStore(std::string path) : path_(std::move(path)) {}
     // What comes before the last slash or backslash; "." for a bare name.
     std::string Folder() const override;
+    const std::string& Path() const { return path_; }
 
 protected:
     std::string path_;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/ModelHarness.h"
+#include "model/FirstIcons.h"
 
 namespace corvella {
 namespace {
@@ -109,6 +112,35 @@ TEST(LoadButtons, FindsShortcutCopiesInTheProgramFolderForTheirIcons) {
     h.icons.fetched.clear();
     h.model.RebuildIcons();
     EXPECT_EQ(h.icons.fetched, expected);
+}
+
+// The start-up looks up the first section's icons ahead of the settings load,
+// from the raw text: it must ask for exactly what the load will fetch for
+// section 1, in the same order, each file once.
+TEST(FirstSectionIconSources, AreWhatTheLoadFetchesForTheFirstSection) {
+    using namespace std::string_literals;
+    const std::string texts[] = {
+        kThreeButtons,
+        "[Buttons]\r\nButton1=Web.URL\xFF" "1\xFF\xFF\xFF\r\nButton2=C:\\A.EXE\xFF" "1\xFF\xFF\xFF" "D:\\Tool.LNK\r\n"
+        "Button3=C:\\A.EXE\xFF" "1\xFF\xFF\xFF\r\nButton4=web.url\xFF" "1\xFF\xFF\xFF\r\n",
+        // The table ends at the empty record: Button3 is never loaded.
+        "[Buttons]\r\nButton1=a\xFF" "2\xFF\xFF\xFF\r\nButton2=\r\nButton3=c\xFF" "1\xFF\xFF\xFF\r\n",
+        "[Buttons]\r\nButton1=C:\\OLD.EXE\xFF" "1\xFFtip\xFFtext\r\nButton2=  \"C:\\Q.EXE\xFF" "1\xFF\xFF\xFF\"\r\n",
+        "",
+        "[Buttons]\r\nButton1=C:\\A\0B.EXE\xFF" "1\xFF\xFF\xFF\r\n"s,  // the profile stops at a NUL
+        "[Buttons]\r\nButton1=C:\\A.EXE\xFF" "1\xFF\0\xFF\xFF\r\n"s,
+        "[Buttons]\r\nButton1=C:\\A.EXE\xFF" "1\xFF" + std::string(40000, 't') + "\xFF\xFF" "C:\\a.ico\r\n",
+        "[buttons]\r\nbutton1=C:\\LOWER.EXE\xFF" "1\xFF\xFF\xFF\r\n[Buttons]\r\nButton2=C:\\SECOND.EXE\xFF" "1\xFF\xFF\xFF\r\n",
+    };
+    for (const std::string& text : texts) {
+        ModelHarness h(text);
+        h.Load();
+        std::vector<std::string> loaded;  // without the default icon, which comes last
+        for (size_t i = 0; i + 1 < h.icons.fetched.size(); ++i)
+            if (std::find(loaded.begin(), loaded.end(), h.icons.fetched[i]) == loaded.end())
+                loaded.push_back(h.icons.fetched[i]);
+        EXPECT_EQ(FirstSectionIconSources(IniDocument(text), "C:\\Corvella"), loaded) << text;
+    }
 }
 
 TEST(SaveAllButtons, KeepsALongRecordWhole) {
