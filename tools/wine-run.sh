@@ -33,7 +33,20 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$num"
 fi
 
-wine "$@"
+# A test program (run with gtest's options) always prints before it tests;
+# one that fails without a line of output never started, as happens now and
+# then when Wine fails to bring a process up under load. Its output is kept
+# aside as well as passed on, to tell the two apart.
+is_test=0
+for arg in "$@"; do case $arg in --gtest_*) is_test=1 ;; esac; done
+out=$(mktemp)
+trap 'cleanup; rm -f "$out"' EXIT
+run() {
+  wine "$@" | tee "$out"
+  return "${PIPESTATUS[0]}"
+}
+
+run "$@"
 rc=$?
 # 139: the wine process itself died of a segmentation fault. A crash inside
 # the Windows program does not end this way: Wine catches it and starts its
@@ -41,7 +54,11 @@ rc=$?
 # nothing about the program, so it is run once more.
 if [ $rc -eq 139 ]; then
   echo "wine-run.sh: wine itself crashed (signal 11); running the program again" >&2
-  wine "$@"
+  run "$@"
+  rc=$?
+elif [ $rc -ne 0 ] && [ $is_test -eq 1 ] && [ ! -s "$out" ]; then
+  echo "wine-run.sh: the test program ended with $rc before printing anything; running it again" >&2
+  run "$@"
   rc=$?
 fi
 exit $rc
