@@ -55,7 +55,6 @@ std::string FaceFor(const std::string& name) {
     return standard.lfFaceName;
 }
 
-
 SIZE IconSize(HICON icon) {
     ICONINFO info{};
     SIZE size{};
