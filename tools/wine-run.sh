@@ -33,23 +33,31 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$num"
 fi
 
-# A test program (run with gtest's options) always prints before it tests;
-# one that fails without a line of output never started, as happens now and
-# then when Wine fails to bring a process up under load. Its output is kept
-# aside as well as passed on, to tell the two apart.
+# The program writes to files of its own, which are streamed on to this
+# script's output while it runs: a Windows process it starts (a shell helper,
+# say) inherits its output, and would otherwise hold the test runner's pipe
+# open long after the program has ended, so that the runner waits for it.
+out=$(mktemp)
+err=$(mktemp)
+trap 'cleanup; rm -f "$out" "$err"' EXIT
+# A test program (run with gtest's options) always prints before it tests; one
+# that fails without a line of output never started, as happens now and then
+# when Wine fails to bring a process up under load. One that has printed
+# gtest's closing summary is done testing; if its process then fails to end,
+# it is ended after a grace period and its result is the summary's, with a
+# message saying so.
 is_test=0
 for arg in "$@"; do case $arg in --gtest_*) is_test=1 ;; esac; done
-out=$(mktemp)
-trap 'cleanup; rm -f "$out"' EXIT
-# A test program that has printed gtest's closing summary is done testing; if
-# its process then fails to end (a hang in Wine's process exit, seen now and
-# then in the list tests), it is ended after a grace period and its result is
-# the summary's, with a message saying so.
 grace_seconds=30
 run() {
   : >"$out"
-  wine "$@" > >(tee -a "$out") &
-  local pid=$! summarised=""
+  : >"$err"
+  wine "$@" >"$out" 2>"$err" &
+  local pid=$! summarised="" status=0
+  tail -s 0.1 -n +1 -f --pid="$pid" "$out" &
+  local out_tail=$!
+  tail -s 0.1 -n +1 -f --pid="$pid" "$err" >&2 &
+  local err_tail=$!
   while kill -0 "$pid" 2>/dev/null; do
     if [ $is_test -eq 1 ] && grep -q '^\[==========\] .* ran\.' "$out"; then
       summarised=${summarised:-$SECONDS}
@@ -57,13 +65,16 @@ run() {
         echo "wine-run.sh: the test program printed its summary but did not end within ${grace_seconds} s; ending it" >&2
         kill -9 "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
+        wait "$out_tail" "$err_tail"
         if grep -q '^\[  FAILED  \] ' "$out"; then return 1; fi
         return 0
       fi
     fi
     sleep 0.1
   done
-  wait "$pid"
+  wait "$pid" || status=$?
+  wait "$out_tail" "$err_tail"
+  return $status
 }
 
 run "$@"
@@ -76,7 +87,7 @@ if [ $rc -eq 139 ]; then
   echo "wine-run.sh: wine itself crashed (signal 11); running the program again" >&2
   run "$@"
   rc=$?
-elif [ $rc -ne 0 ] && [ $is_test -eq 1 ] && sleep 0.5 && [ ! -s "$out" ]; then
+elif [ $rc -ne 0 ] && [ $is_test -eq 1 ] && [ ! -s "$out" ]; then
   echo "wine-run.sh: the test program ended with $rc before printing anything; running it again" >&2
   run "$@"
   rc=$?
