@@ -24,6 +24,7 @@ public:
     void SetTop(int32_t t) override { p_.top = t; }
     void SetWidth(int32_t t) override { p_.width = t; }
     void SetHeight(int32_t t) override { p_.height = t; }
+    void SetPlacement(const Placement& p) override { p_ = p; }
     void SetBackColor(int32_t) override {}
     void SetTopMost(bool) override {}
     bool IsMinimised() const override { return false; }

@@ -173,8 +173,14 @@ int32_t MainWindow::FrameWidth() const {
 
 void MainWindow::Place(const Placement& twips) {
     int tx = screen_.TwipsPerPixelX(), ty = screen_.TwipsPerPixelY();
-    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(twips.left, tx), PixelsFromTwips(twips.top, ty),
-                 PixelsFromTwips(twips.width, tx), PixelsFromTwips(twips.height, ty), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = PixelsFromTwips(twips.left, tx), top = PixelsFromTwips(twips.top, ty);
+    const RECT wanted{left, top, left + PixelsFromTwips(twips.width, tx), top + PixelsFromTwips(twips.height, ty)};
+    // A window already there is not moved again: a move of the shown window
+    // repaints it (the start-up places it once hidden and once shown).
+    const RECT now = PixelRect();
+    if (!EqualRect(&now, &wanted))
+        SetWindowPos(hwnd_, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     setTwips_ = twips;
     setPixels_ = PixelRect();
 }

@@ -37,6 +37,7 @@ public:
     void SetTop(int32_t twips) override;
     void SetWidth(int32_t twips) override;
     void SetHeight(int32_t twips) override;
+    void SetPlacement(const Placement& twips) override { Place(twips); }
     void SetBackColor(int32_t colour) override;
     void SetTopMost(bool onTop) override;
     bool IsMinimised() const override;

@@ -28,6 +28,9 @@ public:
     virtual void SetTop(int32_t twips) = 0;
     virtual void SetWidth(int32_t twips) = 0;
     virtual void SetHeight(int32_t twips) = 0;
+    // Moves and sizes the window in one step: the same place as setting the
+    // four values one by one, at the cost of one move instead of four.
+    virtual void SetPlacement(const Placement& twips) = 0;
     // An OLE colour: 0x00BBGGRR, or 0x800000nn for system colour nn.
     virtual void SetBackColor(int32_t colour) = 0;
     // Above all non-topmost windows, or back among them; never moves or sizes.

@@ -59,12 +59,16 @@ std::string Numbered(std::string_view stem, int number) {
     return std::string(stem) + std::to_string(number);
 }
 
+// The stored placement, read in the file's key order; each move of the
+// window costs a full round with the window system, so it moves once.
 void LoadPlacementAndLooks(Settings& s, const OptionsKeys& keys, const SettingsDeps& deps) {
-    deps.window.SetLeft(keys.Twips("WindowLeft", DefaultLeft(deps.screen)));
-    deps.window.SetTop(keys.Twips("WindowTop", "0"));
-    deps.window.SetWidth(keys.Twips("WindowWidth", "2500"));
+    Placement placement;
+    placement.left = keys.Twips("WindowLeft", DefaultLeft(deps.screen));
+    placement.top = keys.Twips("WindowTop", "0");
+    placement.width = keys.Twips("WindowWidth", "2500");
     for (int i = 0; i < 3; ++i) s.IconSize[i] = Absolute(keys.Integer(Numbered("IconSize", i), 0));
-    deps.window.SetHeight(keys.Twips("WindowHeight", DefaultHeight(deps.screen)));
+    placement.height = keys.Twips("WindowHeight", DefaultHeight(deps.screen));
+    deps.window.SetPlacement(placement);
 
     s.WindowShade = keys.Integer("WindowShade", 0);
     s.WindowShadeMode = keys.Integer("WindowShadeMode", 1);
@@ -255,10 +259,12 @@ void SaveLooksAndSections(const Settings& s, const SettingsDeps& deps) {
 
 void RestoreWindowPlacement(const SettingsDeps& deps) {
     OptionsKeys keys(deps.profile);
-    deps.window.SetLeft(keys.Twips("WindowLeft", DefaultLeft(deps.screen)));
-    deps.window.SetTop(keys.Twips("WindowTop", "0"));
-    deps.window.SetWidth(keys.Twips("WindowWidth", "2500"));
-    deps.window.SetHeight(keys.Twips("WindowHeight", DefaultHeight(deps.screen)));
+    Placement placement;
+    placement.left = keys.Twips("WindowLeft", DefaultLeft(deps.screen));
+    placement.top = keys.Twips("WindowTop", "0");
+    placement.width = keys.Twips("WindowWidth", "2500");
+    placement.height = keys.Twips("WindowHeight", DefaultHeight(deps.screen));
+    deps.window.SetPlacement(placement);
 }
 
 }  // namespace corvella

@@ -76,6 +76,11 @@ public:
     void SetTop(int32_t t) override { placement.top = t; log_.push_back("top " + std::to_string(t)); }
     void SetWidth(int32_t t) override { placement.width = t; log_.push_back("width " + std::to_string(t)); }
     void SetHeight(int32_t t) override { placement.height = t; log_.push_back("height " + std::to_string(t)); }
+    void SetPlacement(const Placement& p) override {
+        placement = p;
+        log_.push_back("placement " + std::to_string(p.left) + " " + std::to_string(p.top) + " " +
+                       std::to_string(p.width) + " " + std::to_string(p.height));
+    }
     void SetBackColor(int32_t c) override { backColor = c; log_.push_back("backcolor " + std::to_string(c)); }
     void SetTopMost(bool on) override { topMost = on; log_.push_back(on ? "topmost on" : "topmost off"); }
     bool IsMinimised() const override { return minimised; }

@@ -46,6 +46,64 @@ TEST_F(MainWindowWin, KeepsItsRestoredPlacementWhileMinimised) {
     EXPECT_EQ(window.CurrentPlacement(), shown);
 }
 
+// The moves of `window` asked of the system while the hook lived (the
+// system tells the window of each, even of one that changes nothing).
+class MoveCounter {
+public:
+    explicit MoveCounter(HWND window) {
+        watched_ = window;
+        moves_ = 0;
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, &Note, nullptr, GetCurrentThreadId());
+    }
+    ~MoveCounter() { UnhookWindowsHookEx(hook_); }
+    int Moves() const { return moves_; }
+
+private:
+    static LRESULT CALLBACK Note(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->hwnd == watched_ && call->message == WM_WINDOWPOSCHANGING) ++moves_;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline HWND watched_ = nullptr;
+    static inline int moves_ = 0;
+    HHOOK hook_ = nullptr;
+};
+
+// The stored placement arrives in one move, lands where the four single
+// values would put it, and a window already there is left alone (each move
+// of the shown window repaints it).
+TEST_F(MainWindowWin, TakesAWholePlacementInOneMoveAndNoneWhenAlreadyThere) {
+    const int tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
+    // Uneven twips: the window keeps the very values it was given.
+    const Placement wanted{120 * tx + 7, 90 * ty + 3, 320 * tx + 1, 380 * ty + 11};
+    {
+        MoveCounter counter(window.Handle());
+        window.SetPlacement(wanted);
+        EXPECT_EQ(counter.Moves(), 1);
+    }
+    RECT r{};
+    GetWindowRect(window.Handle(), &r);
+    EXPECT_EQ(r.left, PixelsFromTwips(wanted.left, tx));
+    EXPECT_EQ(r.top, PixelsFromTwips(wanted.top, ty));
+    EXPECT_EQ(r.right - r.left, PixelsFromTwips(wanted.width, tx));
+    EXPECT_EQ(r.bottom - r.top, PixelsFromTwips(wanted.height, ty));
+    EXPECT_EQ(window.CurrentPlacement(), wanted);
+
+    const RECT placed = r;
+    window.SetLeft(50 * tx);
+    window.SetTop(60 * ty);
+    window.SetWidth(200 * tx);
+    window.SetHeight(250 * ty);
+    window.SetPlacement(wanted);
+    GetWindowRect(window.Handle(), &r);
+    EXPECT_TRUE(EqualRect(&r, &placed));
+
+    MoveCounter counter(window.Handle());
+    window.SetPlacement(wanted);
+    window.SetLeft(wanted.left);
+    EXPECT_EQ(counter.Moves(), 0);
+}
+
 // Paints `control` into a bitmap and answers the colour at x, y.
 COLORREF PixelOf(HWND control, int x, int y) {
     RECT r;

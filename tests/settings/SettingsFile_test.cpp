@@ -76,7 +76,7 @@ TEST(LoadSettings, RunsItsStepsInOrder) {
     const testing::CallLog expected = {
         "topmost on", "splash", "events", "events", "sleep 5", "events", "events",
         "sound C:\\Corvella\\welcome.wav",
-        "left 12860", "top 0", "width 2500", "height 11095",
+        "placement 12860 0 2500 11095",
         "hotkey sensitivity 20",
         "backcolor -2147483633",
         "current section 1", "load sections", "load buttons", "eject selection a"};

@@ -17,7 +17,7 @@ using testing::StartupHarness;
 CallLog Steps(const CallLog& log) {
     CallLog steps;
     for (const auto& entry : log) {
-        static const char* kDetail[] = {"left ", "top ", "width ", "height ", "backcolor", "topmost",
+        static const char* kDetail[] = {"left ", "top ", "width ", "height ", "placement ", "backcolor", "topmost",
                                         "current section", "load sections", "load buttons",
                                         "eject selection", "splash", "sound "};
         bool detail = std::any_of(std::begin(kDetail), std::end(kDetail),
@@ -86,6 +86,7 @@ TEST(StartProcedure, LeavesAWindowShadedAtStartWhereTheShadeTookIt) {
     for (auto it = shade; it != h.log.end(); ++it) {
         EXPECT_NE(it->rfind("left ", 0), 0u) << *it;
         EXPECT_NE(it->rfind("top ", 0), 0u) << *it;
+        EXPECT_NE(it->rfind("placement ", 0), 0u) << *it;
     }
     EXPECT_EQ(h.settings.WindowShade, 1);
 }
