@@ -182,13 +182,28 @@ bool MainWindowControls::SetGeometry(ControlRef c, const ControlGeometry& g) {
     // and the layout places every control each time it runs.
     const RECT wanted{left, top, left + width, top + height};
     if (const std::optional<RECT> now = PlaceOf(control); now && EqualRect(&*now, &wanted)) return true;
+    // Most launch buttons wait hidden for their page: a hidden one is moved
+    // when it is shown, and one that stays hidden costs no move at all.
+    if (c.name == ControlName::buttonObj && !HasStyle(control, WS_VISIBLE)) {
+        places_[control] = wanted;
+        pendingMoves_.insert(control);
+        return true;
+    }
     places_.erase(control);
+    pendingMoves_.erase(control);
     return SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+void MainWindowControls::MoveIfPending(HWND control) {
+    if (pendingMoves_.erase(control) == 0) return;
+    const RECT& r = places_[control];
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool MainWindowControls::SetVisible(ControlRef c, bool visible) {
     HWND control = Handle(c);
     if (!control) return false;
+    if (visible) MoveIfPending(control);
     // The layout shows or hides every control each time it runs; a window
     // shown again still goes through a full move.
     if (HasStyle(control, WS_VISIBLE) != visible) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -97,6 +98,9 @@ private:
     // place several times each time it runs.
     std::optional<RECT> PlaceOf(HWND control) const;
     mutable std::map<HWND, RECT> places_;
+    // Hidden launch buttons whose window is not yet where `places_` says.
+    std::set<HWND> pendingMoves_;
+    void MoveIfPending(HWND control);
 };
 
 }  // namespace corvella

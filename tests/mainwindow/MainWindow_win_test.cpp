@@ -183,19 +183,37 @@ TEST_F(MainWindowWin, LaunchButtonsShowTheIconTheirKeyNames) {
 
 // The controls remember where they put each control rather than asking the
 // system each time: what they report must still be where it really lies.
+// A hidden launch button reports the place it was given and is moved there
+// when it shows.
 TEST_F(MainWindowWin, ReportsWhereEachControlReallyLies) {
     const int tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
     const ControlRef button{ControlName::buttonObj, 3};
     HWND handle = controls.Handle(button);
-    const ControlGeometry first{10 * tx, 20 * ty, 60 * tx, 40 * ty}, second{70 * tx, 5 * ty, 30 * tx, 30 * ty};
-    for (const ControlGeometry& place : {first, second, first, first}) {
-        ASSERT_TRUE(controls.SetGeometry(button, place));
+    auto realPlace = [&] {
         RECT r;
         GetWindowRect(handle, &r);
         MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ((ControlGeometry{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty}), place);
+        return ControlGeometry{r.left * tx, r.top * ty, (r.right - r.left) * tx, (r.bottom - r.top) * ty};
+    };
+    const ControlGeometry first{10 * tx, 20 * ty, 60 * tx, 40 * ty}, second{70 * tx, 5 * ty, 30 * tx, 30 * ty};
+    const ControlGeometry unmoved = realPlace();
+    ASSERT_TRUE(controls.SetGeometry(button, second));
+    EXPECT_EQ(controls.Geometry(button), second);
+    EXPECT_EQ(realPlace(), unmoved) << "a hidden button waits for its show to move";
+    ASSERT_TRUE(controls.SetVisible(button, true));
+    EXPECT_EQ(realPlace(), second);
+    for (const ControlGeometry& place : {first, second, first, first}) {
+        ASSERT_TRUE(controls.SetGeometry(button, place));
+        EXPECT_EQ(realPlace(), place);
         EXPECT_EQ(controls.Geometry(button), place);
     }
+    // Hidden again, moved, and shown: where it was last put.
+    ASSERT_TRUE(controls.SetVisible(button, false));
+    ASSERT_TRUE(controls.SetGeometry(button, second));
+    ASSERT_TRUE(controls.SetGeometry(button, first));
+    ASSERT_TRUE(controls.SetVisible(button, true));
+    EXPECT_EQ(realPlace(), first);
+    EXPECT_EQ(controls.Geometry(button), first);
     // A size the design gives before any layout runs.
     RECT options;
     GetWindowRect(controls.Handle({ControlName::oButton}), &options);
