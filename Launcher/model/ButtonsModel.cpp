@@ -40,10 +40,13 @@ void Model::FetchButtonIcon(int k) {
 void Model::LoadButtons() {
     buttons_.Clear();
     for (int s = 0; s < kButtonSlots; ++s) deps_.controls.SetVisible({ControlName::buttonObj, s}, false);
-    for (int n = 1;; ++n) {
-        std::optional<ButtonRecord> record = DecodeButtonRecord(ReadRecord(deps_.profile, NumberedKey("Button", n)));
-        if (!record) break;
-        buttons_.Append(*record);
+    {
+        ProfileSnapshot snapshot(deps_.profile);
+        for (int n = 1;; ++n) {
+            std::optional<ButtonRecord> record = DecodeButtonRecord(ReadRecord(deps_.profile, NumberedKey("Button", n)));
+            if (!record) break;
+            buttons_.Append(*record);
+        }
     }
     RestartIcons();
 }

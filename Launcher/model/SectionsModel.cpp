@@ -21,6 +21,7 @@ ControlRef Tab(int index) { return {ControlName::sectionButton, index}; }
 
 void Model::LoadSections() {
     Profile& p = deps_.profile;
+    ProfileSnapshot snapshot(p);
     for (int i = 0; i < 4; ++i) {
         int16_t style = ParseInteger(ReadText(p, kOptions, NumberedKey("gActiveButtons", i + 1), "2"), 2);
         deps_.settings.gActiveButtons[static_cast<size_t>(i)] = static_cast<int16_t>(std::abs(style));

@@ -43,4 +43,16 @@ private:
     Profile& profile_;
 };
 
+// Reads for the lifetime of the object come from one look at the file: a
+// load of a thousand records asks the disk once, and sees one version of
+// the file rather than a mix of an editor's save and what came before. It is
+// a save: writes made meanwhile reach the file together when it ends.
+class ProfileSnapshot {
+public:
+    explicit ProfileSnapshot(Profile& profile) : save_(profile) {}
+
+private:
+    ProfileSave save_;
+};
+
 }  // namespace corvella

@@ -13,11 +13,14 @@ class MemoryStore final : public SettingsStore {
 public:
     explicit MemoryStore(std::optional<std::string> text = std::nullopt) : text_(std::move(text)) {}
 
-    FileStamp Stamp() override { return text_ ? FileStamp{true, text_->size(), version_} : FileStamp{}; }
+    FileStamp Stamp() override {
+        ++stamps;
+        return Current();
+    }
     std::optional<std::string> ReadAll(FileStamp& stamp) override {
         ++reads;
         if (!text_ || unreadable) return std::nullopt;
-        stamp = Stamp();
+        stamp = Current();
         return text_;
     }
     std::optional<FileStamp> Replace(const std::string& text) override {
@@ -25,7 +28,7 @@ public:
         if (failWrites) return std::nullopt;
         text_ = text;
         ++version_;
-        return Stamp();
+        return Current();
     }
     std::string Folder() const override { return "C:\\Program Files\\Corvella"; }
 
@@ -36,12 +39,14 @@ public:
     }
     std::string Text() const { return text_.value_or("<absent>"); }
 
+    int stamps = 0;  // looks at the file's size and time
     int reads = 0;
     int replaces = 0;
     bool failWrites = false;
     bool unreadable = false;
 
 private:
+    FileStamp Current() const { return text_ ? FileStamp{true, text_->size(), version_} : FileStamp{}; }
     std::optional<std::string> text_;
     uint64_t version_ = 1;
 };

@@ -55,6 +55,21 @@ TEST(IniFileProfile, ReadsFromOneCopyUntilTheFileChangesOnDisk) {
     EXPECT_EQ(store.reads, 3);
 }
 
+TEST(IniFileProfile, ReadsInASnapshotLookAtTheFileOnceAndSeeOneVersion) {
+    MemoryStore store("[Buttons]\r\nButton1=a\r\nButton2=b\r\n");
+    IniFileProfile profile(store);
+    {
+        ProfileSnapshot snapshot(profile);
+        const int stamps = store.stamps;
+        EXPECT_EQ(profile.Read("Buttons", "Button1", "", 128), "a");
+        store.EditOnDisk("[Buttons]\r\nButton1=x\r\nButton2=y\r\n");
+        EXPECT_EQ(profile.Read("Buttons", "Button2", "", 128), "b") << "one load sees one version of the file";
+        EXPECT_EQ(store.stamps, stamps) << "no look at the disk per key";
+    }
+    EXPECT_EQ(store.replaces, 0);
+    EXPECT_EQ(profile.Read("Buttons", "Button2", "", 128), "y");
+}
+
 TEST(IniFileProfile, AFileThatVanishesReadsAsAbsentAndIsCreatedByTheNextWrite) {
     MemoryStore store;
     IniFileProfile profile(store);
